@@ -1,0 +1,15 @@
+#include "app/shell/texts.h"
+
+namespace Texts {
+
+std::string NotValidInteger(const std::string& text) {
+    return "'" + text + "' is not a valid integer value";
+}
+
+std::string NotValidFloat(const std::string& text) {
+    return "'" + text + "' is not a valid floating point value";
+}
+
+std::string ErrorReport(const std::string& message) { return message + "."; }
+
+} // namespace Texts

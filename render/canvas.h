@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// A colour as the pictures and the settings file hold it: red in bits 0-7, green in 8-15,
+// blue in 16-23 (0x00BBGGRR). Bits above 23 may be set on a pen colour; only the low three
+// bytes are ever painted.
+using Colour = std::uint32_t;
+
+constexpr Colour MakeColour(int red, int green, int blue) {
+    return static_cast<Colour>(red & 0xFF) | (static_cast<Colour>(green & 0xFF) << 8) |
+           (static_cast<Colour>(blue & 0xFF) << 16);
+}
+constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+
+constexpr Colour clBlack = MakeColour(0, 0, 0);
+constexpr Colour clWhite = MakeColour(255, 255, 255);
+constexpr Colour clSilver = MakeColour(192, 192, 192);
+
+struct PixelPoint {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
+using Quad = std::array<PixelPoint, 4>;
+
+// The narrow drawing surface the engine paints through. Everything the load picture needs and
+// nothing more, so that a window, a PNG file, an SVG document and a test recorder can all stand
+// behind it and receive the same sequence of operations.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual Colour PenColour() const = 0;
+    virtual void SetPenColour(Colour colour) = 0;
+    virtual int PenWidth() const = 0;
+    virtual void SetPenWidth(int width) = 0;
+    virtual Colour BrushColour() const = 0;
+    virtual void SetBrushColour(Colour colour) = 0;
+    virtual void SetBrushSolid() = 0;
+
+    // Fills with the brush; the right and bottom edges are not painted.
+    virtual void FillRect(int left, int top, int right, int bottom) = 0;
+    // Filled with the brush and outlined with the pen, closed from the last point to the first.
+    virtual void Polygon(const Quad& points) = 0;
+    // UTF-8 text with its top-left corner at (x, y), on an opaque background of the brush colour.
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+};
