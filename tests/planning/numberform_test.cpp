@@ -1,0 +1,124 @@
+#include "planning/bundlecalc.h"
+#include "planning/numberform.h"
+#include "planning/utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+TEST(TryLocaleReal, AcceptsOnlyTheWholeForm) {
+    struct Case {
+        std::string Text;
+        char Separator;
+        bool IsNumber;
+        double Value;
+    };
+    const Case cases[] = {
+        {"3.1", '.', true, 3.1},  {"3,1", ',', true, 3.1},   {"3,1", '.', false, 0},
+        {"3.1", ',', false, 0},   {"  -5  ", '.', true, -5}, {"+5", '.', true, 5},
+        {"- 5", '.', false, 0},   {"5.", '.', true, 5},      {".5", '.', true, 0.5},
+        {".", '.', false, 0},     {"", '.', false, 0},       {"   ", '.', false, 0},
+        {"1e5", '.', true, 1e5},  {"1E-2", '.', true, 0.01}, {"1e", '.', false, 0},
+        {"1e+", '.', false, 0},   {"e5", '.', false, 0},     {"1.2.3", '.', false, 0},
+        {"1e400", '.', false, 0}, {"5\t", '.', false, 0},    {"1 000", '.', false, 0},
+        {"2,5e1", ',', true, 25},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("'" + c.Text + "' with " + c.Separator);
+        double value = -123;
+        EXPECT_EQ(TryLocaleReal(c.Text, c.Separator, value), c.IsNumber);
+        EXPECT_EQ(value, c.IsNumber ? c.Value : -123);
+    }
+}
+
+TEST(NumberForm, ScanStopsAtTheFirstCharacterThatDoesNotFit) {
+    struct Case {
+        std::string Text;
+        std::size_t End;
+        NumberState State;
+        std::string MantissaDigits;
+    };
+    const Case cases[] = {
+        {"12.5x8", 4, NumberState::Fraction, "125"},
+        {"1e5x", 3, NumberState::ExponentDigits, "1"},
+        {"1ex", 2, NumberState::Exponent, "1"},
+        {"-", 1, NumberState::Sign, ""},
+        {"x", 0, NumberState::Start, ""},
+        {"1.2.3", 3, NumberState::Fraction, "12"},
+        {"5,5", 1, NumberState::Whole, "5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Text);
+        const NumberScan scan = ScanNumber(c.Text, 0, '.');
+        EXPECT_EQ(scan.End, c.End);
+        EXPECT_EQ(scan.State, c.State);
+        EXPECT_EQ(scan.MantissaDigits, c.MantissaDigits);
+    }
+}
+
+TEST(Utf8, EachCharacterCountsOnceAndBrokenBytesCountAlone) {
+    struct Case {
+        std::string Text;
+        std::size_t Characters;
+    };
+    const Case cases[] = {
+        {"", 0},
+        {"1200х800", 8},         // Cyrillic х, two bytes
+        {"\xE2\x82\xAC", 1},     // euro sign, three bytes
+        {"\xF0\x9F\x93\xA6", 1}, // four bytes
+        {"\xD0"
+         "5",
+         2},                 // a lead byte without its continuation
+        {"\x85\x85", 2},     // stray continuation bytes
+        {"\xC0\xAF", 2},     // an overlong form is not a character
+        {"\xED\xA0\x80", 3}, // nor is a surrogate
+        {"\xF0\x9F\x93", 3}, // nor a sequence cut short by the end
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Text);
+        EXPECT_EQ(CharacterCount(c.Text, c.Text.size()), c.Characters);
+    }
+}
+
+// The window takes the user's locale for the whole process; in a locale with a decimal comma
+// the C library's own conversion would stop at the point of "3.1".
+class CommaLocaleTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/stowly-locale-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        directory = pattern;
+        const std::string command =
+            "localedef -i ru_RU -f UTF-8 " + directory + "/ru_RU.UTF-8 >/dev/null 2>&1";
+        if (std::system(command.c_str()) != 0)
+            GTEST_SKIP() << "no way to make a locale with a decimal comma here";
+        setenv("LOCPATH", directory.c_str(), 1);
+        if (!std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"))
+            GTEST_SKIP() << "the generated locale could not be set";
+        ASSERT_EQ(std::strtod("3.1", nullptr), 3.0) << "the locale does not use a comma";
+    }
+    void TearDown() override {
+        std::setlocale(LC_NUMERIC, "C");
+        unsetenv("LOCPATH");
+        std::filesystem::remove_all(directory);
+    }
+    std::string directory;
+};
+
+TEST_F(CommaLocaleTest, NumbersReadTheSameInAnyProcessLocale) {
+    double value = 0;
+    EXPECT_TRUE(TryLocaleReal("3.1", '.', value));
+    EXPECT_EQ(value, 3.1);
+    EXPECT_TRUE(TryLocaleReal("3,1", ',', value));
+    EXPECT_EQ(value, 3.1);
+    EXPECT_EQ(FluteThickness("B - 3.1", ','), 3.1);
+    EXPECT_EQ(FluteThickness("B - 3.1", '.'), 3.1);
+}
+
+} // namespace
