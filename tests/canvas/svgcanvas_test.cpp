@@ -19,9 +19,9 @@ std::size_t CountOf(const std::string& text, const std::string& part) {
 }
 
 // Parses the document; returns the error, empty when it is well-formed SVG.
-std::string XmlProblem(const std::string& document, int& elements) {
+std::string XmlProblem(const std::string& document, int* elementCount = nullptr) {
     QXmlStreamReader reader(QString::fromStdString(document));
-    elements = 0;
+    int elements = 0;
     bool sawRoot = false;
     while (!reader.atEnd()) {
         if (reader.readNext() == QXmlStreamReader::StartElement) {
@@ -33,6 +33,8 @@ std::string XmlProblem(const std::string& document, int& elements) {
     }
     if (reader.hasError())
         return reader.errorString().toStdString();
+    if (elementCount)
+        *elementCount = elements;
     return sawRoot ? "" : "no root";
 }
 
@@ -40,7 +42,7 @@ TEST(SvgCanvas, EmptyPictureIsAWhiteDocumentOfItsSize) {
     const SvgCanvas canvas(417, 564);
     const std::string document = canvas.Document();
     int elements = 0;
-    EXPECT_EQ(XmlProblem(document, elements), "");
+    EXPECT_EQ(XmlProblem(document, &elements), "");
     EXPECT_EQ(elements, 2);
     EXPECT_NE(document.find("width=\"417\" height=\"564\" viewBox=\"0 0 417 564\""),
               std::string::npos);
@@ -105,8 +107,7 @@ TEST(SvgCanvas, OperationsStayInDrawingOrderAndPenWidthsGroupThePolygons) {
     EXPECT_LT(wide, second);
     EXPECT_LT(second, rect);
     EXPECT_NE(rect, std::string::npos);
-    int elements = 0;
-    EXPECT_EQ(XmlProblem(document, elements), "");
+    EXPECT_EQ(XmlProblem(document), "");
 }
 
 TEST(SvgCanvas, TextIsEscapedAndPlacedByItsTopLeftCorner) {
@@ -118,8 +119,7 @@ TEST(SvgCanvas, TextIsEscapedAndPlacedByItsTopLeftCorner) {
               std::string::npos);
     EXPECT_NE(document.find(R"(<text x="5" y="24")"), std::string::npos); // baseline 10 below
     EXPECT_NE(document.find(R"(flood-color="#ffffff")"), std::string::npos);
-    int elements = 0;
-    EXPECT_EQ(XmlProblem(document, elements), "");
+    EXPECT_EQ(XmlProblem(document), "");
 }
 
 TEST(SvgCanvas, OneBackgroundFilterPerColour) {
@@ -131,8 +131,7 @@ TEST(SvgCanvas, OneBackgroundFilterPerColour) {
     canvas.TextOut(5, 27, "c");
     const std::string document = canvas.Document();
     EXPECT_EQ(CountOf(document, "<filter"), 2u);
-    int elements = 0;
-    EXPECT_EQ(XmlProblem(document, elements), "");
+    EXPECT_EQ(XmlProblem(document), "");
 }
 
 struct EscapeCase {
@@ -172,8 +171,7 @@ TEST_P(XmlEscapeTest, GivesTextXmlCanCarry) {
     EXPECT_EQ(XmlEscape(c.text), c.escaped);
     SvgCanvas canvas(100, 100);
     canvas.TextOut(0, 0, c.text);
-    int elements = 0;
-    EXPECT_EQ(XmlProblem(canvas.Document(), elements), "");
+    EXPECT_EQ(XmlProblem(canvas.Document()), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, XmlEscapeTest, ::testing::ValuesIn(EscapeCases),
@@ -186,8 +184,7 @@ TEST(SvgCanvas, WholeLoadPictureIsOnePolygonPerFace) {
     canvas.SetPenColour(MakeColour(210, 180, 140));
     DrawLoad(state, canvas, 1200, 800, 2, 1000, 250, 150, 100, 417, 484);
     const std::string document = canvas.Document();
-    int elements = 0;
-    EXPECT_EQ(XmlProblem(document, elements), "");
+    EXPECT_EQ(XmlProblem(document), "");
     EXPECT_EQ(CountOf(document, "<polygon "), 3u * (7 + 250));
 }
 

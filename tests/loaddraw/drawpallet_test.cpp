@@ -17,138 +17,58 @@ std::vector<Op> ClearOps(int width, int height) {
     return {Op::Brush(clWhite), Op::Solid(), Op::Fill(0, 0, width, height)};
 }
 
+// The seven pieces in drawing order, from the whole millimetres they are built of: the pallet
+// 0..lx x 0..wy between the deck and the base, its fifths, and the gap above the load.
+std::vector<Box> PalletPieces(int lx, int wy, int l2, int l8, int w2, int w8, int deck, int base,
+                              int gap) {
+    return {{lx, wy, base, 0, w8, deck},  {lx, wy, base, l2, w2, deck},
+            {lx, wy, base, lx, w8, deck}, {lx, wy, base, l8, wy, deck},
+            {lx, w2, base, lx, 0, deck},  {l2, wy, base, 0, wy, deck},
+            {lx, wy, deck, 0, 0, -gap}};
+}
+
+TEST(PalletPieces, SpellOutTheExampleTable) {
+    const std::vector<Box> table = {
+        {1200, 800, 1050, 0, 640, 900},    {1200, 800, 1050, 240, 160, 900},
+        {1200, 800, 1050, 1200, 640, 900}, {1200, 800, 1050, 960, 800, 900},
+        {1200, 160, 1050, 1200, 0, 900},   {240, 800, 1050, 0, 800, 900},
+        {1200, 800, 900, 0, 0, -100}};
+    const std::vector<Box> pieces = PalletPieces(1200, 800, 240, 960, 160, 640, 900, 1050, 100);
+    ASSERT_EQ(pieces.size(), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const Box &a = pieces[i], &b = table[i];
+        EXPECT_TRUE(a.x1 == b.x1 && a.y1 == b.y1 && a.z1 == b.z1 && a.x2 == b.x2 && a.y2 == b.y2 &&
+                    a.z2 == b.z2)
+            << "piece " << i + 1;
+    }
+}
+
 struct PalletCase {
     const char* name;
     double length, width, stack, bundleHeight, palletHeight;
-    // The seven boxes the pallet is drawn with, in order.
-    std::vector<Box> boxes;
+    // What the pieces are built of: extents, fifths, deck and base levels and the top gap.
+    int lx, wy, l2, l8, w2, w8, deck, base, gap;
 };
 
 const PalletCase PalletCases[] = {
-    {"TableExample",
-     1200,
-     800,
-     1000,
-     300,
-     150,
-     {{1200, 800, 1050, 0, 640, 900},
-      {1200, 800, 1050, 240, 160, 900},
-      {1200, 800, 1050, 1200, 640, 900},
-      {1200, 800, 1050, 960, 800, 900},
-      {1200, 160, 1050, 1200, 0, 900},
-      {240, 800, 1050, 0, 800, 900},
-      {1200, 800, 900, 0, 0, -100}}},
+    {"TableExample", 1200, 800, 1000, 300, 150, 1200, 800, 240, 960, 160, 640, 900, 1050, 100},
     // A whole number of layers: no gap, the envelope ends at the top of the load.
-    {"WholeLayers",
-     1200,
-     800,
-     1000,
-     250,
-     150,
-     {{1200, 800, 1150, 0, 640, 1000},
-      {1200, 800, 1150, 240, 160, 1000},
-      {1200, 800, 1150, 1200, 640, 1000},
-      {1200, 800, 1150, 960, 800, 1000},
-      {1200, 160, 1150, 1200, 0, 1000},
-      {240, 800, 1150, 0, 800, 1000},
-      {1200, 800, 1000, 0, 0, 0}}},
+    {"WholeLayers", 1200, 800, 1000, 250, 150, 1200, 800, 240, 960, 160, 640, 1000, 1150, 0},
     // Fifths are truncated: 240.2, 960.8, 159.8 and 639.2.
-    {"FifthsTruncated",
-     1201,
-     799,
-     1000,
-     300,
-     150,
-     {{1201, 799, 1050, 0, 639, 900},
-      {1201, 799, 1050, 240, 159, 900},
-      {1201, 799, 1050, 1201, 639, 900},
-      {1201, 799, 1050, 960, 799, 900},
-      {1201, 159, 1050, 1201, 0, 900},
-      {240, 799, 1050, 0, 799, 900},
-      {1201, 799, 900, 0, 0, -100}}},
+    {"FifthsTruncated", 1201, 799, 1000, 300, 150, 1201, 799, 240, 960, 159, 639, 900, 1050, 100},
     // An exact fifth stays exact: 242 and 968.
-    {"ExactFifths",
-     1210,
-     800,
-     1000,
-     300,
-     150,
-     {{1210, 800, 1050, 0, 640, 900},
-      {1210, 800, 1050, 242, 160, 900},
-      {1210, 800, 1050, 1210, 640, 900},
-      {1210, 800, 1050, 968, 800, 900},
-      {1210, 160, 1050, 1210, 0, 900},
-      {242, 800, 1050, 0, 800, 900},
-      {1210, 800, 900, 0, 0, -100}}},
+    {"ExactFifths", 1210, 800, 1000, 300, 150, 1210, 800, 242, 968, 160, 640, 900, 1050, 100},
     // A gap of 100.5 goes to the even 100; the fraction of the height is dropped.
-    {"GapTieDown",
-     1200,
-     800,
-     1000.5,
-     300,
-     150,
-     {{1200, 800, 1050, 0, 640, 900},
-      {1200, 800, 1050, 240, 160, 900},
-      {1200, 800, 1050, 1200, 640, 900},
-      {1200, 800, 1050, 960, 800, 900},
-      {1200, 160, 1050, 1200, 0, 900},
-      {240, 800, 1050, 0, 800, 900},
-      {1200, 800, 900, 0, 0, -100}}},
+    {"GapTieDown", 1200, 800, 1000.5, 300, 150, 1200, 800, 240, 960, 160, 640, 900, 1050, 100},
     // A gap of 101.5 goes to the even 102: the deck at 1001 - 102.
-    {"GapTieUp",
-     1200,
-     800,
-     1001.5,
-     300,
-     150,
-     {{1200, 800, 1049, 0, 640, 899},
-      {1200, 800, 1049, 240, 160, 899},
-      {1200, 800, 1049, 1200, 640, 899},
-      {1200, 800, 1049, 960, 800, 899},
-      {1200, 160, 1049, 1200, 0, 899},
-      {240, 800, 1049, 0, 800, 899},
-      {1200, 800, 899, 0, 0, -102}}},
+    {"GapTieUp", 1200, 800, 1001.5, 300, 150, 1200, 800, 240, 960, 160, 640, 899, 1049, 102},
     // Less height than the pallet itself: the quotient truncates to 0 and the gap is negative.
-    {"NegativeStackHeight",
-     1200,
-     800,
-     -50,
-     300,
-     150,
-     {{1200, 800, 150, 0, 640, 0},
-      {1200, 800, 150, 240, 160, 0},
-      {1200, 800, 150, 1200, 640, 0},
-      {1200, 800, 150, 960, 800, 0},
-      {1200, 160, 150, 1200, 0, 0},
-      {240, 800, 150, 0, 800, 0},
-      {1200, 800, 0, 0, 0, 50}}},
+    {"NegativeStackHeight", 1200, 800, -50, 300, 150, 1200, 800, 240, 960, 160, 640, 0, 150, -50},
     // The pallet height is rounded, ties to even: 150.5 is 150 and 151.5 is 152.
-    {"PalletHeightTieDown",
-     1200,
-     800,
-     1000,
-     300,
-     150.5,
-     {{1200, 800, 1050, 0, 640, 900},
-      {1200, 800, 1050, 240, 160, 900},
-      {1200, 800, 1050, 1200, 640, 900},
-      {1200, 800, 1050, 960, 800, 900},
-      {1200, 160, 1050, 1200, 0, 900},
-      {240, 800, 1050, 0, 800, 900},
-      {1200, 800, 900, 0, 0, -100}}},
-    {"PalletHeightTieUp",
-     1200,
-     800,
-     1000,
-     300,
-     151.5,
-     {{1200, 800, 1052, 0, 640, 900},
-      {1200, 800, 1052, 240, 160, 900},
-      {1200, 800, 1052, 1200, 640, 900},
-      {1200, 800, 1052, 960, 800, 900},
-      {1200, 160, 1052, 1200, 0, 900},
-      {240, 800, 1052, 0, 800, 900},
-      {1200, 800, 900, 0, 0, -100}}},
+    {"PalletHeightTieDown", 1200, 800, 1000, 300, 150.5, 1200, 800, 240, 960, 160, 640, 900, 1050,
+     100},
+    {"PalletHeightTieUp", 1200, 800, 1000, 300, 151.5, 1200, 800, 240, 960, 160, 640, 900, 1052,
+     100},
 };
 
 void PrintTo(const PalletCase& c, std::ostream* os) {
@@ -174,7 +94,9 @@ TEST_P(DrawPalletTest, ClearsFitsAndDrawsTheSevenPieces) {
     EXPECT_EQ(state.OffsetY, fitted.OffsetY);
 
     std::vector<Op> expected = ClearOps(417, 484);
-    const std::vector<Op> pieces = BoxOps(fitted, c.boxes, PalletColour);
+    const std::vector<Op> pieces =
+        BoxOps(fitted, PalletPieces(c.lx, c.wy, c.l2, c.l8, c.w2, c.w8, c.deck, c.base, c.gap),
+               PalletColour);
     expected.insert(expected.end(), pieces.begin(), pieces.end());
     EXPECT_EQ(canvas.ops, expected);
     EXPECT_EQ(canvas.PenColour(), PalletColour);
