@@ -68,10 +68,6 @@ std::int64_t Passes(long double count) {
     return count >= 1 ? static_cast<std::int64_t>(count) : 0;
 }
 
-std::int32_t Whole(long double value) {
-    return Fp::TruncToInt32(std::trunc(value));
-}
-
 void DrawLayer(const SceneState& state, Canvas& canvas, const Layout& s, std::int32_t z1,
                std::int32_t z2) {
     const long double L = s.L, W = s.W;
@@ -79,29 +75,32 @@ void DrawLayer(const SceneState& state, Canvas& canvas, const Layout& s, std::in
     if (GroupCount(s.nW, s.r) > 0)
         for (std::int64_t a = 1; a <= Passes(s.nW); ++a)
             for (std::int64_t b = 1; b <= Passes(s.r); ++b)
-                DrawBox(state, Whole((a - 1) * W), Whole((b - 1) * L), z1, Whole(a * W),
-                        Whole(b * L), z2, canvas);
+                DrawBox(state, Fp::TruncToInt32((a - 1) * W), Fp::TruncToInt32((b - 1) * L), z1,
+                        Fp::TruncToInt32(a * W), Fp::TruncToInt32(b * L), z2, canvas);
     // Group 2, the crosswise strip at the far end of the crosswise rows: y outer, x inner.
     if (GroupCount(s.stripRows, s.stripColumns) > 0)
         for (std::int64_t a = 1; a <= Passes(s.stripRows); ++a)
             for (std::int64_t b = 1; b <= Passes(s.stripColumns); ++b)
-                DrawBox(state, Whole(s.nW * W + (b - 1) * L), Whole((a - 1) * W), z1,
-                        Whole(s.nW * W + b * L), Whole(a * W), z2, canvas);
+                DrawBox(state, Fp::TruncToInt32(s.nW * W + (b - 1) * L),
+                        Fp::TruncToInt32((a - 1) * W), z1, Fp::TruncToInt32(s.nW * W + b * L),
+                        Fp::TruncToInt32(a * W), z2, canvas);
     // Group 3, the lengthwise block after the crosswise one: x outer, y inner.
     if (GroupCount(s.nL, s.m) > 0)
         for (std::int64_t a = 1; a <= Passes(s.nL); ++a)
             for (std::int64_t b = 1; b <= Passes(s.m); ++b)
-                DrawBox(state, Whole((a - 1) * L), Whole(s.r * L + (b - 1) * W), z1, Whole(a * L),
-                        Whole(s.r * L + b * W), z2, canvas);
+                DrawBox(state, Fp::TruncToInt32((a - 1) * L),
+                        Fp::TruncToInt32(s.r * L + (b - 1) * W), z1, Fp::TruncToInt32(a * L),
+                        Fp::TruncToInt32(s.r * L + b * W), z2, canvas);
     // Group 4, the side strip at the far end of the lengthwise rows: y outer, x inner. Its y
     // bounds add two separately truncated terms.
     if (GroupCount(s.q, s.sideColumns) > 0) {
         const long double stripStart = std::trunc(s.r * L);
         for (std::int64_t a = 1; a <= Passes(s.q); ++a)
             for (std::int64_t b = 1; b <= Passes(s.sideColumns); ++b)
-                DrawBox(state, Whole(s.nL * L + (b - 1) * W),
-                        Whole(stripStart + std::trunc((a - 1) * L)), z1, Whole(s.nL * L + b * W),
-                        Whole(stripStart + std::trunc(a * L)), z2, canvas);
+                DrawBox(state, Fp::TruncToInt32(s.nL * L + (b - 1) * W),
+                        Fp::TruncToInt32(stripStart + std::trunc((a - 1) * L)), z1,
+                        Fp::TruncToInt32(s.nL * L + b * W),
+                        Fp::TruncToInt32(stripStart + std::trunc(a * L)), z2, canvas);
     }
 }
 
@@ -130,5 +129,5 @@ void DrawBlockPattern(const SceneState& state, Canvas& canvas, double Split, dou
         return;
     // From the bottom layer up, so each layer covers the one below it.
     for (std::int64_t j = Passes(s.layers); j >= 1; --j)
-        DrawLayer(state, canvas, s, Whole((j - 1) * s.H), Whole(j * s.H));
+        DrawLayer(state, canvas, s, Fp::TruncToInt32((j - 1) * s.H), Fp::TruncToInt32(j * s.H));
 }

@@ -11,10 +11,6 @@ namespace {
 constexpr long double OneFifth = 0.2L;
 constexpr long double FourFifths = 0.8L;
 
-std::int32_t Whole(long double value) {
-    return Fp::TruncToInt32(std::trunc(value));
-}
-
 } // namespace
 
 void DrawPallet(SceneState& state, Canvas& canvas, double PalletLength, double PalletWidth,
@@ -29,17 +25,19 @@ void DrawPallet(SceneState& state, Canvas& canvas, double PalletLength, double P
     FitProjection(state, areaWidth, areaHeight, 0, 0, 0, PalletLength, PalletWidth, StackHeight);
 
     const long double length = PalletLength, width = PalletWidth, stack = StackHeight;
-    const std::int32_t lx = Whole(length), wy = Whole(width);
-    const std::int32_t l2 = Whole(OneFifth * length), l8 = Whole(FourFifths * length);
-    const std::int32_t w2 = Whole(OneFifth * width), w8 = Whole(FourFifths * width);
+    const std::int32_t lx = Fp::TruncToInt32(length), wy = Fp::TruncToInt32(width);
+    const std::int32_t l2 = Fp::TruncToInt32(OneFifth * length),
+                       l8 = Fp::TruncToInt32(FourFifths * length);
+    const std::int32_t w2 = Fp::TruncToInt32(OneFifth * width),
+                       w8 = Fp::TruncToInt32(FourFifths * width);
     const long double hz = std::trunc(stack);
     // The height left above the last whole layer, where the envelope rises above the load.
     const long double topGap =
         std::nearbyint(stack - std::trunc(Fp::Divide(stack, BundleHeight)) * BundleHeight);
-    const std::int32_t deckLevel = Whole(hz - topGap);
-    const std::int32_t palletBase =
-        Whole(hz + std::nearbyint(static_cast<long double>(state.PalletHeight)) - topGap);
-    const std::int32_t envelopeTop = Whole(-topGap);
+    const std::int32_t deckLevel = Fp::TruncToInt32(hz - topGap);
+    const std::int32_t palletBase = Fp::TruncToInt32(
+        hz + std::nearbyint(static_cast<long double>(state.PalletHeight)) - topGap);
+    const std::int32_t envelopeTop = Fp::TruncToInt32(-topGap);
 
     // Every first corner is the larger one, so the pallet pieces and the envelope show the faces
     // turned toward the origin; the panels on the near sides are flat, and the envelope's floor,

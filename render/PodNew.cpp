@@ -28,33 +28,37 @@ Turn TurnOf(double angle) {
     return {std::cos(theta), std::sin(theta)};
 }
 
+// The coordinates a turn about each axis mixes, and the one it keeps.
+template <std::uint8_t Axis> struct AxisOf;
+template <> struct AxisOf<1> {
+    static constexpr double ScenePoint::*A = &ScenePoint::Y;
+    static constexpr double ScenePoint::*B = &ScenePoint::Z;
+    static constexpr double ScenePoint::*Kept = &ScenePoint::X;
+};
+template <> struct AxisOf<2> {
+    static constexpr double ScenePoint::*A = &ScenePoint::X;
+    static constexpr double ScenePoint::*B = &ScenePoint::Z;
+    static constexpr double ScenePoint::*Kept = &ScenePoint::Y;
+};
+template <> struct AxisOf<3> {
+    static constexpr double ScenePoint::*A = &ScenePoint::X;
+    static constexpr double ScenePoint::*B = &ScenePoint::Y;
+    static constexpr double ScenePoint::*Kept = &ScenePoint::Z;
+};
+
+template <std::uint8_t Axis>
 void Rotate(const ScenePoint& Centre, const ScenePoint& Source, ScenePoint& Target,
-            std::uint8_t Axis, const Turn& turn) {
-    double ScenePoint::*a;
-    double ScenePoint::*b;
-    double ScenePoint::*kept;
-    switch (Axis) {
-    case 1:
-        a = &ScenePoint::Y, b = &ScenePoint::Z, kept = &ScenePoint::X;
-        break;
-    case 2:
-        a = &ScenePoint::X, b = &ScenePoint::Z, kept = &ScenePoint::Y;
-        break;
-    case 3:
-        a = &ScenePoint::X, b = &ScenePoint::Y, kept = &ScenePoint::Z;
-        break;
-    default:
-        return;
-    }
+            const Turn& turn) {
+    using Coordinates = AxisOf<Axis>;
     // Read in full first: Target is usually Source itself.
-    const long double ca = Centre.*a, cb = Centre.*b;
-    const long double sa = Source.*a, sb = Source.*b;
-    const double keptValue = Source.*kept;
+    const long double ca = Centre.*Coordinates::A, cb = Centre.*Coordinates::B;
+    const long double sa = Source.*Coordinates::A, sb = Source.*Coordinates::B;
+    const double kept = Source.*Coordinates::Kept;
     const double newA = Fp::Store((ca + turn.Cos * (sa - ca)) + turn.Sin * (sb - cb));
     const double newB = Fp::Store((cb + turn.Cos * (sb - cb)) - turn.Sin * (sa - ca));
-    Target.*a = std::trunc(newA);
-    Target.*b = std::trunc(newB);
-    Target.*kept = std::trunc(keptValue);
+    Target.*Coordinates::A = std::trunc(newA);
+    Target.*Coordinates::B = std::trunc(newB);
+    Target.*Coordinates::Kept = std::trunc(kept);
 }
 
 // The three turns of the view, worked out once: every box corner of every picture goes through
@@ -70,25 +74,39 @@ const ViewTurns& TheViewTurns() {
     return turns;
 }
 
-Colour Shade(Colour colour, long double factor) {
-    const auto channel = [factor](int value) {
-        return static_cast<int>(std::nearbyint(factor * value));
-    };
-    return MakeColour(channel(RedOf(colour)), channel(GreenOf(colour)), channel(BlueOf(colour)));
+// factor x each channel value, rounded half to even, for every value a channel can hold.
+// Worked out once: rounding an extended value costs more than the rest of a box face.
+struct ShadeTable {
+    std::uint8_t Of[256];
+    explicit ShadeTable(long double factor) {
+        for (int value = 0; value < 256; ++value)
+            Of[value] = static_cast<std::uint8_t>(std::nearbyint(factor * value));
+    }
+};
+
+Colour Shade(Colour colour, const ShadeTable& table) {
+    return MakeColour(table.Of[RedOf(colour)], table.Of[GreenOf(colour)], table.Of[BlueOf(colour)]);
 }
 
 } // namespace
 
 void RotatePoint(const ScenePoint& Centre, const ScenePoint& Source, ScenePoint& Target,
                  std::uint8_t Axis, double Angle) {
-    Rotate(Centre, Source, Target, Axis, TurnOf(Angle));
+    switch (Axis) {
+    case 1:
+        return Rotate<1>(Centre, Source, Target, TurnOf(Angle));
+    case 2:
+        return Rotate<2>(Centre, Source, Target, TurnOf(Angle));
+    case 3:
+        return Rotate<3>(Centre, Source, Target, TurnOf(Angle));
+    }
 }
 
 void ViewTransform(const SceneState& state, ScenePoint& point) {
     const ViewTurns& turns = TheViewTurns();
-    Rotate(state.RotationCentre, point, point, 1, turns.First);
-    Rotate(state.RotationCentre, point, point, 2, turns.Second);
-    Rotate(state.RotationCentre, point, point, 1, turns.Third);
+    Rotate<1>(state.RotationCentre, point, point, turns.First);
+    Rotate<2>(state.RotationCentre, point, point, turns.Second);
+    Rotate<1>(state.RotationCentre, point, point, turns.Third);
 }
 
 void MapToScreen(const SceneState& state, ScenePoint& point) {
@@ -145,13 +163,14 @@ void DrawBox(const SceneState& state, std::int32_t X1, std::int32_t Y1, std::int
         p[i] = {Fp::TruncToInt32(vertices[i].X), Fp::TruncToInt32(vertices[i].Y)};
     }
 
+    static const ShadeTable threeQuarters(0.75L), half(0.5L);
     const Colour boxColour = canvas.PenColour();
     canvas.SetPenColour(clBlack);
-    canvas.SetBrushColour(Shade(boxColour, 0.75L));
+    canvas.SetBrushColour(Shade(boxColour, threeQuarters));
     canvas.Polygon({p[4], p[5], p[6], p[7]});
-    canvas.SetBrushColour(Shade(boxColour, 0.5L));
+    canvas.SetBrushColour(Shade(boxColour, half));
     canvas.Polygon({p[7], p[6], p[2], p[3]});
-    canvas.SetBrushColour(Shade(boxColour, 1.0L));
+    canvas.SetBrushColour(boxColour & 0xFFFFFF);
     canvas.Polygon({p[0], p[4], p[7], p[3]});
     canvas.SetPenColour(boxColour);
 }
