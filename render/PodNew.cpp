@@ -53,7 +53,7 @@ void Rotate(const ScenePoint& Centre, const ScenePoint& Source, ScenePoint& Targ
     // Read in full first: Target is usually Source itself.
     const long double ca = Centre.*Coordinates::A, cb = Centre.*Coordinates::B;
     const long double sa = Source.*Coordinates::A, sb = Source.*Coordinates::B;
-    const double kept = Source.*Coordinates::Kept;
+    const double kept = Fp::Store(Source.*Coordinates::Kept);
     const double newA = Fp::Store((ca + turn.Cos * (sa - ca)) + turn.Sin * (sb - cb));
     const double newB = Fp::Store((cb + turn.Cos * (sb - cb)) - turn.Sin * (sa - ca));
     Target.*Coordinates::A = std::trunc(newA);

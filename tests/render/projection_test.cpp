@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -103,6 +104,19 @@ TEST(RotatePoint, ResultBeyondDoubleRangeOverflows) {
     } catch (const FloatingPointError& e) {
         EXPECT_EQ(std::string(e.what()), "Floating point overflow");
     }
+}
+
+TEST(RotatePoint, NoInfinityOrNanPassesThroughAnyCoordinate) {
+    const double bad[] = {INFINITY, -INFINITY, NAN};
+    for (double value : bad)
+        for (std::uint8_t axis = 1; axis <= 3; ++axis)
+            for (int coordinate = 0; coordinate < 3; ++coordinate) {
+                ScenePoint source;
+                (coordinate == 0 ? source.X : coordinate == 1 ? source.Y : source.Z) = value;
+                ScenePoint target;
+                EXPECT_THROW(RotatePoint({}, source, target, axis, 90), FloatingPointError)
+                    << value << " axis " << int(axis) << " coordinate " << coordinate;
+            }
 }
 
 struct CornerCase {
