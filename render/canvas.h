@@ -13,9 +13,15 @@ constexpr Colour MakeColour(int red, int green, int blue) {
     return static_cast<Colour>(red & 0xFF) | (static_cast<Colour>(green & 0xFF) << 8) |
            (static_cast<Colour>(blue & 0xFF) << 16);
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Colour clBlack = MakeColour(0, 0, 0);
 constexpr Colour clWhite = MakeColour(255, 255, 255);
@@ -33,7 +39,7 @@ using Quad = std::array<PixelPoint, 4>;
 // nothing more, so that a window, a PNG file, an SVG document and a test recorder can all stand
 // behind it and receive the same sequence of operations.
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual Colour PenColour() const = 0;

@@ -1,0 +1,9 @@
+#include "render/fperror.h"
+
+namespace Fp {
+
+void Raise(const char* message) {
+    throw FloatingPointError(message);
+}
+
+} // namespace Fp
