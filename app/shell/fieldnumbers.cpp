@@ -2,10 +2,9 @@
 
 #include "app/shell/texts.h"
 
-#include <cctype>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include "planning/numberform.h"
+
+#include <charconv>
 #include <limits>
 
 namespace {
@@ -39,44 +38,7 @@ std::int32_t ToWhole(const std::string& text) {
 }
 
 bool TryReal(const std::string& text, char decimalSeparator, double& value) {
-    std::size_t begin = 0, end = text.size();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
-    // Rebuild the number in the C notation so that strtod never sees the user's separator.
-    std::string plain;
-    std::size_t i = begin;
-    if (i < end && (text[i] == '+' || text[i] == '-'))
-        plain += text[i++];
-    std::size_t mantissaDigits = 0;
-    for (; i < end && IsDigit(text[i]); ++i, ++mantissaDigits)
-        plain += text[i];
-    if (i < end && text[i] == decimalSeparator) {
-        plain += '.';
-        for (++i; i < end && IsDigit(text[i]); ++i, ++mantissaDigits)
-            plain += text[i];
-    }
-    if (mantissaDigits == 0)
-        return false;
-    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
-        ++i;
-        if (i < end && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
-        std::size_t exponentDigits = 0;
-        for (; i < end && IsDigit(text[i]); ++i, ++exponentDigits)
-            plain += text[i];
-        if (exponentDigits == 0)
-            return false;
-    }
-    if (i != end)
-        return false;
-    const double parsed = std::strtod(plain.c_str(), nullptr);
-    if (!std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
+    return TryLocaleReal(text, decimalSeparator, value);
 }
 
 double ToReal(const std::string& text, char decimalSeparator) {
@@ -89,27 +51,30 @@ double ToReal(const std::string& text, char decimalSeparator) {
 std::string FormatGeneral(double value, char decimalSeparator) {
     if (value == 0)
         return "0";
+    // to_chars never looks at the process locale, which the window switches to the user's.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    // %G keeps trailing zeros of the fraction out already; only the separator is ours.
-    for (char& c : text)
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, error == std::errc() ? end : buffer);
+    std::string mantissa = text, exponent;
+    const std::size_t e = text.find('e');
+    if (e != std::string::npos) {
+        mantissa = text.substr(0, e);
+        exponent = text.substr(e + 1);
+    }
+    for (char& c : mantissa)
         if (c == '.')
             c = decimalSeparator;
-    // "1E+20" reads as "1E20" in the field format, "1E-05" as "1E-5".
-    const std::size_t e = text.find('E');
-    if (e != std::string::npos) {
-        std::string mantissa = text.substr(0, e);
-        std::string exponent = text.substr(e + 1);
-        std::string sign;
-        if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
-            if (exponent[0] == '-')
-                sign = "-";
-            exponent.erase(0, 1);
-        }
-        while (exponent.size() > 1 && exponent[0] == '0')
-            exponent.erase(0, 1);
-        text = mantissa + "E" + sign + exponent;
+    if (exponent.empty())
+        return mantissa;
+    // "1e+20" reads as "1E20" in the field format, "1e-05" as "1E-5".
+    std::string sign;
+    if (exponent[0] == '+' || exponent[0] == '-') {
+        if (exponent[0] == '-')
+            sign = "-";
+        exponent.erase(0, 1);
     }
-    return text;
+    while (exponent.size() > 1 && exponent[0] == '0')
+        exponent.erase(0, 1);
+    return mantissa + "E" + sign + exponent;
 }
