@@ -2,6 +2,7 @@
 
 #include "planning/rectop.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -76,8 +77,11 @@ LoadPlan PlanLoad(const LoadRequest& r) {
         BestTwoBlockLayer(plan.RowSide, plan.SplitSide, r.BundleLength, r.BundleWidth);
     plan.Split = static_cast<double>(layer.Split);
     plan.LayerCount = layer.Count;
-    // With nothing on a layer there are no layers either, however high the stack may go.
-    plan.Layers = layer.Count > 0 ? LayersInStack(plan.StackHeight, r.BundleHeight) : 0;
+    // With nothing on a layer there are no layers either, however high the stack may go; and a
+    // maximum height below the pallet's own leaves no room rather than a negative load.
+    plan.Layers =
+        layer.Count > 0 ? std::max<std::int64_t>(0, LayersInStack(plan.StackHeight, r.BundleHeight))
+                        : 0;
     plan.Total = layer.Count * plan.Layers;
     return plan;
 }

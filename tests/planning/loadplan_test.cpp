@@ -142,6 +142,15 @@ TEST(PlanLoad, BundleTallerThanTheStackHasNoLayers) {
     EXPECT_EQ(plan.LayerCount, 4);
 }
 
+TEST(PlanLoad, MaximumHeightBelowThePalletLeavesAnEmptyLoadNotANegativeOne) {
+    LoadRequest r = Bundle(600, 400, 100);
+    r.MaxHeight = 0; // stack height -150: minus one layer in the raw count
+    const LoadPlan plan = PlanLoad(r);
+    EXPECT_EQ(plan.StackHeight, -150);
+    EXPECT_EQ(plan.Layers, 0);
+    EXPECT_EQ(plan.Total, 0);
+}
+
 TEST(PlanLoad, BundleLargerThanThePalletHasNoLayersAtAll) {
     const LoadPlan plan = PlanLoad(Bundle(1500, 900, 100));
     EXPECT_EQ(plan.LayerCount, 0);
