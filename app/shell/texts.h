@@ -65,3 +65,52 @@ std::string NotValidFloat(const std::string& text);
 std::string ErrorReport(const std::string& message);
 
 } // namespace Texts
+
+// The headless report's own messages.
+namespace Texts::Report {
+
+inline constexpr const char* Usage = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
+Counts the bundles a pallet holds in the two-block arrangement, as the window's "Расчет" does.
+
+  BUNDLE                     the bundle size: one argument such as 600x400x300 (any run of
+                             non-digits separates the three numbers) or three arguments 600 400 300
+  --pallet LxW               pallet length and width, mm            (default 1200x800)
+  --max-height MM            maximum stacking height, mm            (default 2000)
+  --height-without-pallet    the maximum height does not include the pallet (default: it does)
+  --overhang LxW             maximum overhang along the length and along the width, mm (default 0x0)
+  --bundles N                bundles in the order
+  --box LxWxH                derive the bundle from a box size, as "Расчет пачки" does
+                             (BUNDLE is then not given)
+  --profile TEXT             flute profile                          (default "B - 3.1")
+  --per-bundle N             boxes per bundle
+  --boxes N                  boxes in the order (with --per-bundle, gives the bundles in the order)
+  --settings FILE            take the pallet, overhang, colour, profile, count and text-option
+                             inputs from a settings file of the window's format; options given on
+                             the command line win
+  --color COLOUR             colour of pallet and bundles: a name such as clSilver or clRed, "$"
+                             and eight hex digits (00BBGGRR), or a decimal number (default clSilver)
+  --png FILE                 write the picture as PNG
+  --svg FILE                 write the picture as SVG
+  --size WxH                 picture size in pixels (default 417x564, the window's picture); the
+                             scene is fitted to W x (H - 80)
+  --no-text                  leave the text block off the picture
+  --json                     print the results as one JSON object instead of text
+  --help                     show this help
+
+Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
+)";
+
+inline constexpr const char* NoBundleSize = "no bundle size: give a length, width and height "
+                                            "other than 0 (see --help)";
+inline constexpr const char* NoBundleHeight =
+    "the bundle height is not set: give --per-bundle with --box";
+inline constexpr const char* BundleAndBox = "give either a bundle size or --box, not both";
+inline constexpr const char* MissingValue = "option needs a value: ";
+inline constexpr const char* UnknownOption = "unknown option: ";
+inline constexpr const char* TooManySizes = "too many bundle size arguments";
+inline constexpr const char* BadPictureSize = "picture size must be W x H, at least 1 x 1 and "
+                                              "at most 20000 x 20000: ";
+inline constexpr const char* NoSettingsFile = "settings file not found: ";
+inline constexpr const char* CannotWrite = "cannot write ";
+
+} // namespace Texts::Report
