@@ -1,7 +1,502 @@
 #include "app/SDIMAIN.h"
 
+#include "app/canvas/imagecanvas.h"
+#include "app/colourcombo.h"
+#include "app/desktop.h"
+#include "app/picturebox.h"
+#include "app/settings/settingsfile.h"
+#include "app/shell/errorreport.h"
+#include "app/shell/fieldnumbers.h"
+#include "app/shell/loadfields.h"
+#include "app/shell/resultpicture.h"
+#include "app/shell/resulttexts.h"
+#include "app/shell/sizeguard.h"
+#include "app/shell/sizetext.h"
 #include "app/shell/texts.h"
+#include "loaddraw/drawload.h"
+#include "planning/bundlecalc.h"
+#include "planning/loadplan.h"
 
-TSDIAppForm::TSDIAppForm(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QString::fromUtf8(Texts::WindowCaption));
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <exception>
+
+namespace {
+
+QString Q(const char* text) { return QString::fromUtf8(text); }
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QLineEdit* field) { return field->text().toStdString(); }
+
+constexpr int ClientWidth = 983;
+constexpr int ClientHeight = 564;
+constexpr int LeftPartWidth = 569;
+constexpr int LabelAboveField = 17;
+
+void SwapTexts(QLineEdit* a, QLineEdit* b) {
+    const QString first = a->text();
+    a->setText(b->text());
+    b->setText(first);
+}
+
+} // namespace
+
+TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), desktop(desktop), arguments(std::move(arguments)),
+      decimalSeparator(LocaleDecimalSeparator()) {
+    setWindowTitle(Q(Texts::WindowCaption));
+    QFont systemFont = font();
+    systemFont.setPixelSize(13);
+    setFont(systemFont);
+    CreateControls();
+    CreateMenus();
+    SetTabOrder();
+    centralWidget()->setMinimumSize(ClientWidth, ClientHeight);
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TSDIAppForm::~TSDIAppForm() = default;
+
+QLineEdit* TSDIAppForm::AddField(int left, int top, int width, const char* label,
+                                 const char* text) {
+    auto* caption = new QLabel(Q(label), centralWidget());
+    caption->move(left, top - LabelAboveField);
+    caption->adjustSize();
+    auto* field = new QLineEdit(Q(text), centralWidget());
+    field->setGeometry(left, top, width, 24);
+    field->setAcceptDrops(false);
+    field->installEventFilter(this);
+    return field;
+}
+
+void TSDIAppForm::CreateControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    Image1 = new QLabel(client);
+    Image1->setGeometry(0, 0, LeftPartWidth, ClientHeight);
+    Image1->setScaledContents(true);
+
+    auto frame = [client](int left, int top, int width, int height) {
+        auto* bevel = new QFrame(client);
+        bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bevel->setGeometry(left, top, width, height);
+        return bevel;
+    };
+    frame(8, 90, 552, 59);  // Bevel2: the bundle
+    frame(8, 160, 552, 97); // Bevel3: the pallet
+    frame(8, 259, 553, 126); // Bevel1: the box
+
+    MaskEdit1 = AddField(18, 112, 79, Texts::BundleLength);
+    MaskEdit2 = AddField(137, 112, 79, Texts::BundleWidth);
+    MaskEdit3 = AddField(264, 112, 79, Texts::BundleHeight);
+    MaskEdit13 = AddField(388, 112, 79, Texts::BundlesInOrder);
+
+    MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength, "1200");
+    MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth, "800");
+    MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight, "2000");
+    QString includesPallet = Q(Texts::HeightIncludesPallet);
+    includesPallet[includesPallet.lastIndexOf(' ')] = '\n'; // the caption takes two lines
+    cxCheckBox1 = new QCheckBox(includesPallet, client);
+    cxCheckBox1->setGeometry(426, 169, 134, 40);
+    cxCheckBox1->setChecked(true);
+    MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang, "0");
+    MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang, "0");
+    auto* colourLabel = new QLabel(Q(Texts::Colour), client);
+    colourLabel->move(426, 229 - LabelAboveField);
+    cxColorComboBox1 = new ColourComboBox(
+        [this](const QColor& initial) { return desktop.PickColour(this, initial); }, client);
+    cxColorComboBox1->setGeometry(426, 229, 121, 24);
+
+    MaskEdit9 = AddField(18, 291, 87, Texts::BoxLength);
+    MaskEdit10 = AddField(137, 291, 87, Texts::BoxWidth);
+    MaskEdit11 = AddField(268, 291, 87, Texts::BoxHeight);
+    MaskEdit14 = AddField(396, 291, 87, Texts::BoxesInOrder);
+    MaskEdit12 = AddField(18, 351, 87, Texts::BoxesPerBundle);
+    auto* profileLabel = new QLabel(Q(Texts::FluteProfile), client);
+    profileLabel->move(204, 351 - LabelAboveField);
+    ComboBox1 = new QComboBox(client);
+    ComboBox1->setEditable(true);
+    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* profile : Texts::FluteProfiles)
+        ComboBox1->addItem(Q(profile));
+    ComboBox1->setEditText(Q(Texts::DefaultFluteProfile));
+    ComboBox1->setGeometry(204, 351, 121, 24);
+
+    Button2 = new QPushButton(Q(Texts::BundleButton), client);
+    Button2->setGeometry(396, 341, 149, 34);
+    Button1 = new QPushButton(Q(Texts::CalculateButton), client);
+    Button1->setGeometry(18, 501, 174, 46);
+
+    auto resultLabel = [client](int top) {
+        auto* label = new QLabel(client);
+        label->move(16, top);
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        label->setPalette(palette);
+        label->hide();
+        return label;
+    };
+    Label10 = resultLabel(2);
+    Label11 = resultLabel(24);
+    Label12 = resultLabel(46);
+    Label19 = resultLabel(68);
+
+    Image2 = new PictureBox(client);
+    Image2->setGeometry(ClientWidth - ResultPictureWidth, 0, ResultPictureWidth, ClientHeight);
+
+    for (QLineEdit* field : {MaskEdit1, MaskEdit2, MaskEdit3})
+        connect(field, &QLineEdit::textChanged, this, [this] { MaskEdit3Change(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand([this] { Button2Click(); }); });
+    connect(Image2, &PictureBox::DoubleClicked, this,
+            [this] { RunCommand([this] { Image2DblClick(); }); });
+}
+
+void TSDIAppForm::CreateMenus() {
+    auto action = [this](QWidget* menu, const char* caption, void (TSDIAppForm::*handler)()) {
+        auto* item = new QAction(Q(caption), menu);
+        connect(item, &QAction::triggered, this, [this, handler] {
+            RunCommand([this, handler] { (this->*handler)(); });
+        });
+        menu->addAction(item);
+        return item;
+    };
+    QMenuBar* bar = menuBar();
+    N5 = bar->addMenu(Q(Texts::MenuInput));
+    N4 = action(N5, Texts::PasteBundleCalculate, &TSDIAppForm::N3Click);
+    N15 = action(N5, Texts::PasteBoxCalculate, &TSDIAppForm::N14Click);
+    N10 = action(N5, Texts::PasteBundleSizes, &TSDIAppForm::N1Click);
+    N16 = action(N5, Texts::PasteBoxSizes, &TSDIAppForm::N13Click);
+    N17 = action(N5, Texts::BundleButton, &TSDIAppForm::Button2Click);
+    N6 = action(bar, Texts::MenuCalculate, &TSDIAppForm::Button1Click);
+    N7 = bar->addMenu(Q(Texts::MenuOutput));
+    // The main menu's copy item does what its twin in the context menu does.
+    N11 = action(N7, Texts::CopyPicture, &TSDIAppForm::N2Click);
+    N12 = action(N7, Texts::AddTextToPicture, &TSDIAppForm::N12Click);
+    N12->setCheckable(true);
+    N12->setChecked(true);
+    N8 = action(bar, Texts::MenuHelp, &TSDIAppForm::N8Click);
+    N9 = action(bar, Texts::MenuExit, &TSDIAppForm::N9Click);
+    N9->setShortcut(QKeySequence::Quit);
+
+    PopupMenu1 = new QMenu(this);
+    N3 = action(PopupMenu1, Texts::PasteBundleCalculate, &TSDIAppForm::N3Click);
+    N14 = action(PopupMenu1, Texts::PasteBoxCalculate, &TSDIAppForm::N14Click);
+    N1 = action(PopupMenu1, Texts::PasteBundleSizes, &TSDIAppForm::N1Click);
+    N13 = action(PopupMenu1, Texts::PasteBoxSizes, &TSDIAppForm::N13Click);
+    N2 = action(PopupMenu1, Texts::CopyPicture, &TSDIAppForm::N2Click);
+
+    // The window and every field but the three pallet fields share the context menu; those
+    // three keep the ordinary menu of an edit field.
+    auto usePopup = [this](QWidget* widget) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget](const QPoint& at) { PopupMenu1->popup(widget->mapToGlobal(at)); });
+    };
+    usePopup(centralWidget());
+    for (QLineEdit* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit7, MaskEdit8, MaskEdit9,
+                             MaskEdit10, MaskEdit11, MaskEdit12, MaskEdit13, MaskEdit14})
+        usePopup(field);
+}
+
+void TSDIAppForm::SetTabOrder() {
+    QWidget* order[] = {MaskEdit1,  MaskEdit2,  MaskEdit3,  MaskEdit4,        MaskEdit5,
+                        MaskEdit6,  MaskEdit7,  MaskEdit8,  cxColorComboBox1, Button1,
+                        MaskEdit9,  MaskEdit10, MaskEdit11, Button2,          ComboBox1,
+                        MaskEdit12, MaskEdit13, cxCheckBox1, MaskEdit14};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TSDIAppForm::RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& failure) {
+        desktop.ShowError(this, Q(ErrorReportFor(failure)));
+    }
+}
+
+bool TSDIAppForm::MaskEdit2KeyPress(QChar key) {
+    return (key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key.unicode() == 8;
+}
+
+bool TSDIAppForm::eventFilter(QObject* watched, QEvent* event) {
+    // Only typed characters are filtered: keys without a character (arrows, Delete) pass, and
+    // so does Tab, which moves the focus rather than typing.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        const bool focusKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (!focusKey && !typed.isEmpty() && !(typed.size() == 1 && MaskEdit2KeyPress(typed[0])))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TSDIAppForm::MaskEdit3Change() {
+    const bool complete =
+        !MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() && !MaskEdit3->text().isEmpty();
+    Button1->setEnabled(complete);
+    N6->setEnabled(Button1->isEnabled());
+}
+
+void TSDIAppForm::StartPicture() {
+    picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
+    BeginResultPicture(*picture, scene, cxColorComboBox1->SelectedColour());
+    Image2->SetImage(picture->Image());
+}
+
+LoadFields TSDIAppForm::CurrentLoadFields() const {
+    LoadFields fields;
+    fields.BundleLength = S(MaskEdit1);
+    fields.BundleWidth = S(MaskEdit2);
+    fields.BundleHeight = S(MaskEdit3);
+    fields.PalletLength = S(MaskEdit4);
+    fields.PalletWidth = S(MaskEdit5);
+    fields.MaxHeight = S(MaskEdit6);
+    fields.HeightIncludesPallet = cxCheckBox1->isChecked();
+    fields.LengthOverhang = S(MaskEdit7);
+    fields.WidthOverhang = S(MaskEdit8);
+    return fields;
+}
+
+void TSDIAppForm::Button1Click() {
+    if (!BundleSizeReady(CurrentLoadFields()))
+        return;
+    StartPicture();
+
+    const LoadRequest request = ReadLoadRequest(CurrentLoadFields(), DecimalSeparator());
+    const LoadPlan plan = PlanLoad(request);
+    if (plan.Turned) {
+        SwapTexts(MaskEdit4, MaskEdit5);
+        SwapTexts(MaskEdit7, MaskEdit8);
+    }
+
+    // A load too large to draw still gets its figures: the refusal is reported at the end.
+    bool pictureRefused = false;
+    try {
+        DrawPlannedLoad(*picture, scene, plan, request.BundleLength, request.BundleWidth,
+                        request.BundleHeight, picture->Image().width(), picture->Image().height());
+    } catch (const PictureTooLargeError&) {
+        pictureRefused = true;
+    }
+    Image2->SetImage(picture->Image());
+
+    Label10->setText(Q(TotalLine(plan)));
+    Label11->setText(Q(LayersLine(plan)));
+    Label12->setText(Q(OverhangsLine(plan)));
+    for (QLabel* label : {Label10, Label11, Label12}) {
+        label->adjustSize();
+        label->show();
+    }
+    std::optional<std::int64_t> bundlesInOrder;
+    if (MaskEdit13->text().isEmpty()) {
+        Label19->hide();
+    } else {
+        bundlesInOrder = ToWhole(S(MaskEdit13));
+        Label19->setText(Q(PalletsLine(plan, *bundlesInOrder)));
+        Label19->adjustSize();
+        Label19->show();
+    }
+
+    if (N12->isChecked()) {
+        TextBlockFields fields;
+        fields.PalletLength = S(MaskEdit4);
+        fields.PalletWidth = S(MaskEdit5);
+        fields.BundleLength = S(MaskEdit1);
+        fields.BundleWidth = S(MaskEdit2);
+        fields.BundleHeight = request.BundleHeight;
+        fields.BundlesInOrder = bundlesInOrder;
+        fields.DecimalSeparator = DecimalSeparator();
+        WriteTextBlock(*picture, TextBlockLines(plan, fields));
+        Image2->SetImage(picture->Image());
+    }
+    if (pictureRefused)
+        throw PictureTooLargeError();
+}
+
+void TSDIAppForm::Button2Click() {
+    if (MaskEdit9->text().isEmpty() || MaskEdit10->text().isEmpty() ||
+        MaskEdit11->text().isEmpty())
+        return;
+    const std::int32_t boxLength = ToWhole(S(MaskEdit9));
+    const std::int32_t boxWidth = ToWhole(S(MaskEdit10));
+    const std::int32_t boxHeight = ToWhole(S(MaskEdit11));
+    if (!SizeGiven(boxLength, boxWidth, boxHeight))
+        return;
+    const double flute =
+        FluteThickness(ComboBox1->currentText().toStdString(), DecimalSeparator());
+    MaskEdit1->setText(QString::number(BundleLengthFromBox(boxLength, boxWidth, flute)));
+    MaskEdit2->setText(QString::number(BundleWidthFromBox(boxWidth, boxHeight, flute)));
+    if (MaskEdit12->text().isEmpty())
+        return;
+    const std::int32_t perBundle = ToWhole(S(MaskEdit12));
+    if (perBundle <= 0)
+        return;
+    MaskEdit3->setText(QString::number(BundleHeightFromBoxes(perBundle, flute)));
+    if (!MaskEdit14->text().isEmpty())
+        MaskEdit13->setText(QString::number(BundlesForBoxes(ToWhole(S(MaskEdit14)), perBundle)));
+}
+
+void TSDIAppForm::PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third,
+                             const char* message) {
+    if (!desktop.ClipboardHasText()) {
+        desktop.ShowInformation(this, Q(message));
+        return;
+    }
+    const std::array<double, 3> sizes = SizesFromText(desktop.ClipboardText().toStdString());
+    first->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
+    second->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
+    third->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
+}
+
+void TSDIAppForm::N1Click() {
+    PasteSizes(MaskEdit1, MaskEdit2, MaskEdit3, Texts::NoBundleSizesOnClipboard);
+}
+
+void TSDIAppForm::N13Click() {
+    PasteSizes(MaskEdit9, MaskEdit10, MaskEdit11, Texts::NoBoxSizesOnClipboard);
+}
+
+void TSDIAppForm::N3Click() {
+    N1Click();
+    Button1Click();
+    Image2DblClick();
+}
+
+void TSDIAppForm::N14Click() {
+    N13Click();
+    Button2Click();
+    Button1Click();
+    Image2DblClick();
+}
+
+void TSDIAppForm::N2Click() { Image2DblClick(); }
+
+void TSDIAppForm::Image2DblClick() {
+    // Before the first calculation there is no picture: the clipboard keeps what it holds.
+    if (picture)
+        desktop.SetClipboardImage(picture->Image());
+}
+
+void TSDIAppForm::N12Click() { N12->setChecked(!N12->isChecked()); }
+
+void TSDIAppForm::N8Click() { desktop.OpenDocument(desktop.ExecutableDir() + "/guide.docx"); }
+
+void TSDIAppForm::N9Click() { close(); }
+
+void TSDIAppForm::FormKeyDown(int key) {
+    if (key == Qt::Key_F1)
+        N8Click();
+}
+
+void TSDIAppForm::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key());
+    QMainWindow::keyPressEvent(event);
+}
+
+void TSDIAppForm::FormShow() {
+    MaskEdit3Change();
+    if (!arguments.isEmpty()) {
+        std::vector<std::string> args;
+        for (const QString& argument : arguments.mid(0, 3))
+            args.push_back(argument.toStdString());
+        const std::array<double, 3> sizes = SizesFromArguments(args);
+        MaskEdit1->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
+        MaskEdit2->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
+        MaskEdit3->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
+    }
+    if (!MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
+        !MaskEdit3->text().isEmpty() &&
+        SizeProductPositive(ToWhole(S(MaskEdit1)), ToWhole(S(MaskEdit2)), ToWhole(S(MaskEdit3)))) {
+        Button1Click();
+        Image2DblClick();
+    }
+    LoadSettings();
+}
+
+void TSDIAppForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown)
+        return;
+    shown = true;
+    RunCommand([this] { FormShow(); });
+}
+
+std::string TSDIAppForm::SettingsPath() const {
+    return ::SettingsPath(desktop.ExecutableDir().toStdString());
+}
+
+StoredInputs TSDIAppForm::CurrentInputs() const {
+    StoredInputs inputs;
+    inputs.PalletLength = S(MaskEdit4);
+    inputs.PalletWidth = S(MaskEdit5);
+    inputs.MaxHeight = S(MaskEdit6);
+    inputs.HeightIncludesPallet = cxCheckBox1->isChecked();
+    inputs.LengthOverhang = S(MaskEdit7);
+    inputs.WidthOverhang = S(MaskEdit8);
+    inputs.FluteProfile = ComboBox1->currentText().toStdString();
+    inputs.DrawingColour = cxColorComboBox1->SelectedColour();
+    inputs.BoxesInOrder = S(MaskEdit14);
+    inputs.AddText = N12->isChecked();
+    inputs.BundlesInOrder = S(MaskEdit13);
+    inputs.BoxesPerBundle = S(MaskEdit12);
+    return inputs;
+}
+
+void TSDIAppForm::ApplyInputs(const StoredInputs& inputs) {
+    MaskEdit4->setText(Q(inputs.PalletLength));
+    MaskEdit5->setText(Q(inputs.PalletWidth));
+    MaskEdit6->setText(Q(inputs.MaxHeight));
+    cxCheckBox1->setChecked(inputs.HeightIncludesPallet);
+    MaskEdit7->setText(Q(inputs.LengthOverhang));
+    MaskEdit8->setText(Q(inputs.WidthOverhang));
+    ComboBox1->setEditText(Q(inputs.FluteProfile));
+    cxColorComboBox1->SetSelectedColour(inputs.DrawingColour);
+    MaskEdit14->setText(Q(inputs.BoxesInOrder));
+    N12->setChecked(inputs.AddText);
+    MaskEdit13->setText(Q(inputs.BundlesInOrder));
+    MaskEdit12->setText(Q(inputs.BoxesPerBundle));
+}
+
+void TSDIAppForm::LoadSettings() {
+    StoredInputs inputs = CurrentInputs();
+    try {
+        LoadSettingsFile(SettingsPath(), inputs);
+    } catch (...) {
+        // The keys read before the failure stay applied, as the file gave them.
+        ApplyInputs(inputs);
+        throw;
+    }
+    ApplyInputs(inputs);
+}
+
+void TSDIAppForm::SaveSettings() { SaveSettingsFile(SettingsPath(), CurrentInputs()); }
+
+void TSDIAppForm::closeEvent(QCloseEvent* event) {
+    RunCommand([this] { SaveSettings(); });
+    QMainWindow::closeEvent(event);
+}
+
+void TSDIAppForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The picture keeps its width at the right edge and follows the window's height.
+    const QWidget* client = centralWidget();
+    Image2->setGeometry(client->width() - ResultPictureWidth, 0, ResultPictureWidth,
+                        client->height());
 }

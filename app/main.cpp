@@ -1,12 +1,15 @@
 #include "app/SDIMAIN.h"
+#include "app/desktop.h"
 #include "app/shell/texts.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QString::fromUtf8(Texts::ApplicationTitle));
-    TSDIAppForm form;
+    // The name the desktop lists the running program under; the window has its own caption.
+    QApplication::setApplicationName(QString::fromUtf8(Texts::ApplicationTitle));
+    SystemDesktop desktop;
+    TSDIAppForm form(desktop, QApplication::arguments().mid(1));
     form.show();
     return application.exec();
 }

@@ -1,0 +1,51 @@
+#include "app/desktop.h"
+
+#include "app/shell/texts.h"
+
+#include <QClipboard>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+QString Title() { return QString::fromUtf8(Texts::ApplicationTitle); }
+
+} // namespace
+
+void SystemDesktop::ShowError(QWidget* owner, const QString& message) {
+    QMessageBox::critical(owner, Title(), message);
+}
+
+void SystemDesktop::ShowInformation(QWidget* owner, const QString& message) {
+    QMessageBox::information(owner, Title(), message, QMessageBox::Ok);
+}
+
+bool SystemDesktop::ClipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+QString SystemDesktop::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void SystemDesktop::SetClipboardImage(const QImage& image) {
+    // Qt offers the image as image/png (and the other image types) to every program that asks.
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+std::optional<QColor> SystemDesktop::PickColour(QWidget* owner, const QColor& initial) {
+    const QColor colour = QColorDialog::getColor(initial, owner);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+void SystemDesktop::OpenDocument(const QString& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+QString SystemDesktop::ExecutableDir() { return QCoreApplication::applicationDirPath(); }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include <optional>
+#include <QString>
+
+class QWidget;
+
+// Everything the window does that blocks or reaches outside the process. The program uses
+// SystemDesktop; the tests hand the window a fake and never see a modal box or the user's files.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // The error report: a message box titled with the application title.
+    virtual void ShowError(QWidget* owner, const QString& message) = 0;
+    // An information message with a single OK button.
+    virtual void ShowInformation(QWidget* owner, const QString& message) = 0;
+
+    virtual bool ClipboardHasText() = 0;
+    virtual QString ClipboardText() = 0;
+    virtual void SetClipboardImage(const QImage& image) = 0;
+
+    // The full custom-colour dialog; nothing when the user cancels.
+    virtual std::optional<QColor> PickColour(QWidget* owner, const QColor& initial) = 0;
+
+    // Opens a document with the desktop's default program; the outcome is not reported.
+    virtual void OpenDocument(const QString& path) = 0;
+    // The directory that holds the running executable, without a trailing separator.
+    virtual QString ExecutableDir() = 0;
+};
+
+class SystemDesktop : public Desktop {
+public:
+    void ShowError(QWidget* owner, const QString& message) override;
+    void ShowInformation(QWidget* owner, const QString& message) override;
+    bool ClipboardHasText() override;
+    QString ClipboardText() override;
+    void SetClipboardImage(const QImage& image) override;
+    std::optional<QColor> PickColour(QWidget* owner, const QColor& initial) override;
+    void OpenDocument(const QString& path) override;
+    QString ExecutableDir() override;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/desktop.h"
+
+#include <QStringList>
+
+// Records what the window asks of the desktop and answers from fields the test sets.
+class FakeDesktop : public Desktop {
+public:
+    void ShowError(QWidget*, const QString& message) override { errors << message; }
+    void ShowInformation(QWidget*, const QString& message) override { informations << message; }
+    bool ClipboardHasText() override { return clipboardText.has_value(); }
+    QString ClipboardText() override { return clipboardText.value_or(QString()); }
+    void SetClipboardImage(const QImage& image) override {
+        clipboardImage = image;
+        clipboardText.reset();
+        ++imagesCopied;
+    }
+    std::optional<QColor> PickColour(QWidget*, const QColor&) override { return pickedColour; }
+    void OpenDocument(const QString& path) override { opened << path; }
+    QString ExecutableDir() override { return executableDir; }
+
+    QStringList errors;
+    QStringList informations;
+    std::optional<QString> clipboardText;
+    QImage clipboardImage;
+    int imagesCopied = 0;
+    std::optional<QColor> pickedColour;
+    QStringList opened;
+    QString executableDir = QStringLiteral("/nonexistent-stowly-test-dir");
+};
