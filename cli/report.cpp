@@ -1,0 +1,330 @@
+#include "cli/report.h"
+
+#include "app/canvas/imagecanvas.h"
+#include "app/canvas/svgcanvas.h"
+#include "app/settings/colourtext.h"
+#include "app/settings/settingsfile.h"
+#include "app/shell/errorreport.h"
+#include "app/shell/fieldnumbers.h"
+#include "app/shell/loadfields.h"
+#include "app/shell/resultpicture.h"
+#include "app/shell/resulttexts.h"
+#include "app/shell/sizeguard.h"
+#include "app/shell/sizetext.h"
+#include "app/shell/texts.h"
+#include "planning/bundlecalc.h"
+#include "planning/loadplan.h"
+
+#include <QImage>
+#include <QString>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+// A mistake in how the report was called, as opposed to a value that does not convert.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Options {
+    StoredInputs inputs;
+    std::vector<std::string> bundle;
+    std::optional<std::string> box;
+    std::optional<std::string> pallet, overhang, maxHeight, bundles, colour, profile;
+    std::optional<std::string> perBundle, boxes, settings, png, svg, size;
+    bool heightWithoutPallet = false;
+    bool noText = false;
+    bool json = false;
+    bool help = false;
+};
+
+Options ParseArguments(const std::vector<std::string>& arguments) {
+    Options o;
+    const std::pair<const char*, std::optional<std::string>*> valued[] = {
+        {"--pallet", &o.pallet},         {"--overhang", &o.overhang}, {"--max-height", &o.maxHeight},
+        {"--bundles", &o.bundles},       {"--color", &o.colour},      {"--profile", &o.profile},
+        {"--per-bundle", &o.perBundle},  {"--boxes", &o.boxes},       {"--settings", &o.settings},
+        {"--png", &o.png},               {"--svg", &o.svg},           {"--size", &o.size},
+        {"--box", &o.box},
+    };
+    const std::pair<const char*, bool*> flags[] = {
+        {"--height-without-pallet", &o.heightWithoutPallet},
+        {"--no-text", &o.noText},
+        {"--json", &o.json},
+        {"--help", &o.help},
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
+            o.bundle.push_back(argument);
+            continue;
+        }
+        // Both "--option value" and "--option=value".
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        bool known = false;
+        for (const auto& [flag, value] : valued) {
+            if (name != flag)
+                continue;
+            known = true;
+            if (equals != std::string::npos)
+                *value = argument.substr(equals + 1);
+            else if (i + 1 < arguments.size())
+                *value = arguments[++i];
+            else
+                throw UsageError(Texts::Report::MissingValue + name);
+        }
+        for (const auto& [flag, value] : flags) {
+            if (argument == flag) {
+                known = true;
+                *value = true;
+            }
+        }
+        if (!known)
+            throw UsageError(Texts::Report::UnknownOption + argument);
+    }
+    if (o.bundle.size() > 3)
+        throw UsageError(Texts::Report::TooManySizes);
+    if (o.box && !o.bundle.empty())
+        throw UsageError(Texts::Report::BundleAndBox);
+    return o;
+}
+
+// "1200x800" into its two texts; the separator is x, X, * or the Cyrillic х.
+std::pair<std::string, std::string> SplitPair(const std::string& text) {
+    for (const std::string separator : {"x", "X", "*", "х"}) {
+        const std::size_t at = text.find(separator);
+        if (at != std::string::npos)
+            return {text.substr(0, at), text.substr(at + separator.size())};
+    }
+    return {text, text};
+}
+
+std::array<std::string, 3> FieldTexts(const std::array<double, 3>& sizes, char separator) {
+    return {FormatGeneral(sizes[0], separator), FormatGeneral(sizes[1], separator),
+            FormatGeneral(sizes[2], separator)};
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonNumber(double value) { return FormatGeneral(value, '.'); }
+
+// The box fields turned into bundle fields, as "Расчет пачки" does.
+void DeriveBundleFromBox(const Options& o, char separator, LoadFields& fields,
+                         StoredInputs& inputs) {
+    const std::array<std::string, 3> box = FieldTexts(SizesFromArguments({*o.box}), separator);
+    const std::int32_t length = ToWhole(box[0]), width = ToWhole(box[1]), height = ToWhole(box[2]);
+    if (!SizeGiven(length, width, height))
+        return;
+    const double flute = FluteThickness(inputs.FluteProfile, separator);
+    fields.BundleLength = std::to_string(BundleLengthFromBox(length, width, flute));
+    fields.BundleWidth = std::to_string(BundleWidthFromBox(width, height, flute));
+    if (inputs.BoxesPerBundle.empty())
+        return;
+    const std::int32_t perBundle = ToWhole(inputs.BoxesPerBundle);
+    if (perBundle <= 0)
+        return;
+    fields.BundleHeight = std::to_string(BundleHeightFromBoxes(perBundle, flute));
+    if (!inputs.BoxesInOrder.empty())
+        inputs.BundlesInOrder =
+            std::to_string(BundlesForBoxes(ToWhole(inputs.BoxesInOrder), perBundle));
+}
+
+std::pair<int, int> PictureSize(const Options& o) {
+    if (!o.size)
+        return {ResultPictureWidth, ResultPictureHeight};
+    const auto [w, h] = SplitPair(*o.size);
+    const std::int32_t width = ToWhole(w), height = ToWhole(h);
+    if (width < 1 || height < 1 || width > 20000 || height > 20000)
+        throw UsageError(Texts::Report::BadPictureSize + *o.size);
+    return {width, height};
+}
+
+struct Result {
+    LoadPlan plan;
+    LoadRequest request;
+    TextBlockFields fields;
+    std::vector<std::string> lines;
+};
+
+void PrintJson(const Result& r, std::ostream& out) {
+    const LoadPlan& p = r.plan;
+    std::ostringstream json;
+    json << "{\"total\": " << p.Total << ", \"perLayer\": " << p.LayerCount
+         << ", \"layers\": " << p.Layers << ", \"split\": " << JsonNumber(p.Split)
+         << ", \"lengthOverhang\": " << p.LengthOverhang
+         << ", \"widthOverhang\": " << p.WidthOverhang
+         << ", \"turned\": " << (p.Turned ? "true" : "false")
+         << ", \"palletLength\": " << JsonNumber(p.PalletLength)
+         << ", \"palletWidth\": " << JsonNumber(p.PalletWidth)
+         << ", \"rowSide\": " << JsonNumber(p.RowSide)
+         << ", \"splitSide\": " << JsonNumber(p.SplitSide)
+         << ", \"stackHeight\": " << JsonNumber(p.StackHeight)
+         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.request.BundleHeight, p.Layers))
+         << ", \"bundle\": {\"length\": " << JsonNumber(r.request.BundleLength)
+         << ", \"width\": " << JsonNumber(r.request.BundleWidth)
+         << ", \"height\": " << JsonNumber(r.request.BundleHeight) << "}";
+    if (r.fields.BundlesInOrder && p.Total > 0) {
+        json << ", \"bundlesInOrder\": " << *r.fields.BundlesInOrder
+             << ", \"pallets\": " << PalletsForOrder(*r.fields.BundlesInOrder, p.Total)
+             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.fields.BundlesInOrder, p.Total);
+    }
+    json << ", \"lines\": [";
+    for (std::size_t i = 0; i < r.lines.size(); ++i)
+        json << (i ? ", " : "") << JsonString(r.lines[i]);
+    json << "]}";
+    out << json.str() << "\n";
+}
+
+void WritePictures(const Options& o, const Result& r, Colour colour, bool withText) {
+    if (!o.png && !o.svg)
+        return;
+    const auto [width, height] = PictureSize(o);
+    const std::vector<std::string> noLines;
+    const std::vector<std::string>& lines = withText ? r.lines : noLines;
+    auto draw = [&](Canvas& canvas) {
+        SceneState scene;
+        DrawResultPicture(canvas, scene, colour, r.plan, r.request.BundleLength,
+                          r.request.BundleWidth, r.request.BundleHeight, width, height, lines);
+    };
+    if (o.png) {
+        ImageCanvas canvas(width, height);
+        draw(canvas);
+        if (!canvas.Image().save(QString::fromStdString(*o.png), "PNG"))
+            throw UsageError(Texts::Report::CannotWrite + *o.png);
+    }
+    if (o.svg) {
+        SvgCanvas canvas(width, height);
+        draw(canvas);
+        std::ofstream file(*o.svg, std::ios::binary | std::ios::trunc);
+        file << canvas.Document();
+        file.close();
+        if (!file)
+            throw UsageError(Texts::Report::CannotWrite + *o.svg);
+    }
+}
+
+int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const Options o = ParseArguments(arguments);
+    if (o.help) {
+        out << Texts::Report::Usage;
+        return 0;
+    }
+    const char separator = LocaleDecimalSeparator();
+
+    StoredInputs inputs;
+    if (o.settings) {
+        if (!std::filesystem::is_regular_file(*o.settings))
+            throw UsageError(Texts::Report::NoSettingsFile + *o.settings);
+        LoadSettingsFile(*o.settings, inputs);
+    }
+    if (o.pallet)
+        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*o.pallet);
+    if (o.overhang)
+        std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*o.overhang);
+    if (o.maxHeight)
+        inputs.MaxHeight = *o.maxHeight;
+    if (o.heightWithoutPallet)
+        inputs.HeightIncludesPallet = false;
+    if (o.bundles)
+        inputs.BundlesInOrder = *o.bundles;
+    if (o.colour)
+        inputs.DrawingColour = ColourFromText(*o.colour);
+    if (o.profile)
+        inputs.FluteProfile = *o.profile;
+    if (o.perBundle)
+        inputs.BoxesPerBundle = *o.perBundle;
+    if (o.boxes)
+        inputs.BoxesInOrder = *o.boxes;
+    if (o.noText)
+        inputs.AddText = false;
+
+    LoadFields fields;
+    fields.PalletLength = inputs.PalletLength;
+    fields.PalletWidth = inputs.PalletWidth;
+    fields.MaxHeight = inputs.MaxHeight;
+    fields.HeightIncludesPallet = inputs.HeightIncludesPallet;
+    fields.LengthOverhang = inputs.LengthOverhang;
+    fields.WidthOverhang = inputs.WidthOverhang;
+    if (o.box) {
+        DeriveBundleFromBox(o, separator, fields, inputs);
+        if (!fields.BundleLength.empty() && fields.BundleHeight.empty()) {
+            err << "stowly-cli: " << Texts::Report::NoBundleHeight << "\n";
+            return 1;
+        }
+    } else if (!o.bundle.empty()) {
+        const std::array<std::string, 3> sizes =
+            FieldTexts(SizesFromArguments(o.bundle), separator);
+        fields.BundleLength = sizes[0];
+        fields.BundleWidth = sizes[1];
+        fields.BundleHeight = sizes[2];
+    }
+    if (!BundleSizeReady(fields)) {
+        err << "stowly-cli: " << Texts::Report::NoBundleSize << "\n";
+        return 1;
+    }
+
+    Result r;
+    r.request = ReadLoadRequest(fields, separator);
+    r.plan = PlanLoad(r.request);
+    if (r.plan.Turned) {
+        std::swap(fields.PalletLength, fields.PalletWidth);
+        std::swap(fields.LengthOverhang, fields.WidthOverhang);
+    }
+    r.fields.PalletLength = fields.PalletLength;
+    r.fields.PalletWidth = fields.PalletWidth;
+    r.fields.BundleLength = fields.BundleLength;
+    r.fields.BundleWidth = fields.BundleWidth;
+    r.fields.BundleHeight = r.request.BundleHeight;
+    r.fields.DecimalSeparator = separator;
+    if (!inputs.BundlesInOrder.empty())
+        r.fields.BundlesInOrder = ToWhole(inputs.BundlesInOrder);
+    r.lines = TextBlockLines(r.plan, r.fields);
+
+    WritePictures(o, r, inputs.DrawingColour, inputs.AddText);
+    if (o.json) {
+        PrintJson(r, out);
+    } else {
+        for (const std::string& line : r.lines)
+            out << line << "\n";
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunReport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    try {
+        return Run(arguments, out, err);
+    } catch (const UsageError& error) {
+        err << "stowly-cli: " << error.what() << "\n";
+    } catch (const std::exception& failure) {
+        err << "stowly-cli: " << ErrorReportFor(failure) << "\n";
+    }
+    return 2;
+}

@@ -1,0 +1,147 @@
+#include "cli/report.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome Report(std::vector<std::string> arguments) {
+    std::ostringstream out, err;
+    const int status = RunReport(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+TEST(Report, PrintsTheTextBlockLinesInOrder) {
+    const Outcome r = Report({"410x300x100", "--overhang", "50x0", "--bundles", "1000"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Всего в укладке 126 пачек.\n"
+                     "18 слоев по 7 пачек.\n"
+                     "Свесы: 30 мм. по длине, 0 мм. по ширине\n"
+                     "Количество поддонов: 8\n"
+                     "Размер поддона: 1200 x 800\n"
+                     "Высота паллет: 1950 мм.\n"
+                     "Размер пачки: 410 x 300\n"
+                     "На последнем поддоне: 118 пачек.\n");
+}
+
+TEST(Report, TurnsThePalletAsTheWindowDoesAndShowsItTurned) {
+    const Outcome r = Report({"410", "300", "100", "--pallet", "800x1200", "--overhang", "0x50"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Размер поддона: 1200 x 800\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Свесы: 30 мм. по длине, 0 мм. по ширине\n"), std::string::npos);
+    // Without an order there are no pallet lines.
+    EXPECT_EQ(r.out.find("поддонов"), std::string::npos);
+}
+
+TEST(Report, HeightWithoutPalletGivesTheWholeHeightToTheLoad) {
+    const Outcome r = Report({"600x400x150", "--height-without-pallet", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"stackHeight\": 2000"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"layers\": 13"), std::string::npos) << r.out;
+}
+
+TEST(Report, JsonHoldsEveryFigure) {
+    const Outcome r = Report({"410x300x100", "--overhang", "50x0", "--bundles", "1000", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* part : {"\"total\": 126", "\"perLayer\": 7", "\"layers\": 18",
+                             "\"lengthOverhang\": 30", "\"widthOverhang\": 0",
+                             "\"turned\": false", "\"palletLength\": 1200", "\"palletWidth\": 800",
+                             "\"stackHeight\": 1850", "\"loadHeight\": 1950", "\"pallets\": 8",
+                             "\"lastPallet\": 118", "\"split\": "})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part << " in " << r.out;
+    EXPECT_EQ(r.out.front(), '{');
+    EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
+}
+
+struct ErrorCase {
+    std::vector<std::string> arguments;
+    int status;
+    const char* message;
+};
+
+const ErrorCase errorCases[] = {
+    {{}, 1, "no bundle size"},
+    {{"600x0x300"}, 1, "no bundle size"},
+    {{"600x400x300", "--pallet", "12a0x800"}, 2, "'12a0' is not a valid floating point value."},
+    {{"600x400x300", "--overhang", "5.5x0"}, 2, "'5.5' is not a valid integer value."},
+    {{"600x400x300", "--bundles", "many"}, 2, "'many' is not a valid integer value."},
+    {{"600x400x300.5"}, 2, "'300.5' is not a valid integer value."},
+    {{"600x400x300", "--frobnicate"}, 2, "unknown option: --frobnicate"},
+    {{"600x400x300", "--pallet"}, 2, "option needs a value: --pallet"},
+    {{"1", "2", "3", "4"}, 2, "too many"},
+    {{"600x400x300", "--color", "clPlaid"}, 2, "'clPlaid' is not a valid integer value."},
+    {{"600x400x300", "--png", "/x.png", "--size", "0x10"}, 2, "picture size"},
+    {{"600x400x300", "--settings", "/nonexistent/stowly.ini"}, 2, "settings file not found"},
+};
+
+TEST(Report, ErrorsGoToStandardErrorWithTheirStatus) {
+    for (const ErrorCase& c : errorCases) {
+        const Outcome r = Report(c.arguments);
+        EXPECT_EQ(r.status, c.status) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
+}
+
+TEST(Report, HelpDescribesEveryOption) {
+    const Outcome r = Report({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* option : {"--pallet", "--max-height", "--height-without-pallet",
+                               "--overhang", "--bundles", "--json", "--png", "--svg", "--size",
+                               "--no-text", "--color", "--box", "--settings"})
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+TEST(Report, WritesThePictureAsPngAndSvgOfTheRequestedSize) {
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("load.png").toStdString();
+    const std::string svg = dir.filePath("load.svg").toStdString();
+    // 600 x 400 x 300 on 1200 x 800: 4 bundles a layer, 6 layers; with the pallet's 7 boxes
+    // that is 31 boxes of three faces each.
+    const Outcome r =
+        Report({"600x400x300", "--png", png, "--svg", svg, "--size", "500x600", "--no-text"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.size(), QSize(500, 600));
+    const std::string document = ReadFile(svg);
+    EXPECT_NE(document.find("width=\"500\""), std::string::npos);
+    EXPECT_NE(document.find("height=\"600\""), std::string::npos);
+    const std::regex polygon("<polygon points=\"(-?\\d+,-?\\d+ ){3}-?\\d+,-?\\d+\" "
+                             "fill=\"#[0-9a-f]{6}\" stroke=\"#[0-9a-f]{6}\"");
+    const auto count = std::distance(
+        std::sregex_iterator(document.begin(), document.end(), polygon), std::sregex_iterator());
+    EXPECT_EQ(count, 31 * 3);
+    EXPECT_EQ(document.find("<text"), std::string::npos);
+}
+
+TEST(Report, PictureTextBlockFollowsTheNoTextOption) {
+    QTemporaryDir dir;
+    const std::string svg = dir.filePath("load.svg").toStdString();
+    ASSERT_EQ(Report({"600x400x300", "--svg", svg}).status, 0);
+    const std::string document = ReadFile(svg);
+    EXPECT_NE(document.find("Всего в укладке 24 пачек."), std::string::npos);
+}
+
+TEST(Report, UnwritablePictureIsAnError) {
+    const Outcome r = Report({"600x400x300", "--png", "/nonexistent-dir/x.png"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos);
+}
+
+} // namespace
