@@ -1,5 +1,6 @@
 #include "app/SDIMAIN.h"
 
+#include "app/background.h"
 #include "app/canvas/imagecanvas.h"
 #include "app/colourcombo.h"
 #include "app/desktop.h"
@@ -56,8 +57,10 @@ TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* paren
     : QMainWindow(parent), desktop(desktop), arguments(std::move(arguments)),
       decimalSeparator(LocaleDecimalSeparator()) {
     setWindowTitle(Q(Texts::WindowCaption));
+    // The fields stand where a narrow 13-pixel system font left room for their labels; at 12
+    // pixels the wider desktop fonts keep every label clear of its neighbour.
     QFont systemFont = font();
-    systemFont.setPixelSize(13);
+    systemFont.setPixelSize(12);
     setFont(systemFont);
     CreateControls();
     CreateMenus();
@@ -88,7 +91,7 @@ void TSDIAppForm::CreateControls() {
 
     Image1 = new QLabel(client);
     Image1->setGeometry(0, 0, LeftPartWidth, ClientHeight);
-    Image1->setScaledContents(true);
+    Image1->setPixmap(QPixmap::fromImage(BackgroundPicture(QSize(LeftPartWidth, ClientHeight))));
 
     auto frame = [client](int left, int top, int width, int height) {
         auto* bevel = new QFrame(client);
