@@ -190,9 +190,11 @@ void TSDIAppForm::CreateMenus() {
     N7 = bar->addMenu(Q(Texts::MenuOutput));
     // The main menu's copy item does what its twin in the context menu does.
     N11 = action(N7, Texts::CopyPicture, &TSDIAppForm::N2Click);
-    N12 = action(N7, Texts::AddTextToPicture, &TSDIAppForm::N12Click);
+    // A checkable item turns its own check mark when chosen, which is all N12Click does.
+    N12 = new QAction(Q(Texts::AddTextToPicture), N7);
     N12->setCheckable(true);
     N12->setChecked(true);
+    N7->addAction(N12);
     N8 = action(bar, Texts::MenuHelp, &TSDIAppForm::N8Click);
     N9 = action(bar, Texts::MenuExit, &TSDIAppForm::N9Click);
     N9->setShortcut(QKeySequence::Quit);
@@ -397,7 +399,7 @@ void TSDIAppForm::Image2DblClick() {
         desktop.SetClipboardImage(picture->Image());
 }
 
-void TSDIAppForm::N12Click() { N12->setChecked(!N12->isChecked()); }
+void TSDIAppForm::N12Click() { N12->toggle(); }
 
 void TSDIAppForm::N8Click() { desktop.OpenDocument(desktop.ExecutableDir() + "/guide.docx"); }
 
