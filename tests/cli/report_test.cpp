@@ -145,3 +145,56 @@ TEST(Report, UnwritablePictureIsAnError) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Report, DerivesTheBundleFromABoxAsTheBundleCalculatorDoes) {
+    const Outcome r = Report({"--box", "400x300x200", "--per-bundle", "10", "--boxes", "1001",
+                              "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* part : {"\"length\": 705", "\"width\": 506", "\"height\": 62",
+                             "\"bundlesInOrder\": 101"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part << " in " << r.out;
+}
+
+TEST(Report, BoxProfileDecidesTheBoardThickness) {
+    const Outcome r = Report({"--box", "401x300x200", "--profile", "B+C - 7", "--per-bundle",
+                              "5"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Размер пачки: 712 x 514\n"), std::string::npos) << r.out;
+}
+
+TEST(Report, BoxWithoutBoxesPerBundleLeavesNoHeightToCount) {
+    const Outcome r = Report({"--box", "400x300x200"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("bundle height is not set"), std::string::npos) << r.err;
+}
+
+TEST(Report, SettingsFileGivesTheInputsAndOptionsWin) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("stowly.ini").toStdString();
+    std::ofstream(path) << "[PALLETE]\nL=800\nB=1200\nH=1000\nPH=0\n[OVERHANG]\nL=0\nB=0\n"
+                           "[BATCH]\nQUANTITY=100\n";
+    Outcome r = Report({"600x400x100", "--settings", path, "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"stackHeight\": 1000"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"palletLength\": 800"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"bundlesInOrder\": 100"), std::string::npos) << r.out;
+    r = Report({"600x400x100", "--settings", path, "--max-height", "500", "--bundles", "7",
+                "--json"});
+    EXPECT_NE(r.out.find("\"stackHeight\": 500"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"bundlesInOrder\": 7"), std::string::npos) << r.out;
+    // The report reads the file and never writes it.
+    EXPECT_EQ(ReadFile(path).find("QUANTITY=7"), std::string::npos);
+}
+
+TEST(Report, SettingsFileWithoutOverhangsReportsTheEmptyField) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("stowly.ini").toStdString();
+    std::ofstream(path) << "";
+    const Outcome r = Report({"600x400x100", "--settings", path});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("'' is not a valid integer value."), std::string::npos) << r.err;
+}
+
+} // namespace
