@@ -36,9 +36,15 @@
 
 namespace {
 
-QString Q(const char* text) { return QString::fromUtf8(text); }
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QLineEdit* field) { return field->text().toStdString(); }
+QString Q(const char* text) {
+    return QString::fromUtf8(text);
+}
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string S(const QLineEdit* field) {
+    return field->text().toStdString();
+}
 
 constexpr int ClientWidth = 983;
 constexpr int ClientHeight = 564;
@@ -99,8 +105,8 @@ void TSDIAppForm::CreateControls() {
         bevel->setGeometry(left, top, width, height);
         return bevel;
     };
-    frame(8, 90, 552, 59);  // Bevel2: the bundle
-    frame(8, 160, 552, 97); // Bevel3: the pallet
+    frame(8, 90, 552, 59);   // Bevel2: the bundle
+    frame(8, 160, 552, 97);  // Bevel3: the pallet
     frame(8, 259, 553, 126); // Bevel1: the box
 
     MaskEdit1 = AddField(18, 112, 79, Texts::BundleLength);
@@ -164,8 +170,10 @@ void TSDIAppForm::CreateControls() {
 
     for (QLineEdit* field : {MaskEdit1, MaskEdit2, MaskEdit3})
         connect(field, &QLineEdit::textChanged, this, [this] { MaskEdit3Change(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { RunCommand([this] { Button2Click(); }); });
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { Button1Click(); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { Button2Click(); }); });
     connect(Image2, &PictureBox::DoubleClicked, this,
             [this] { RunCommand([this] { Image2DblClick(); }); });
 }
@@ -173,9 +181,8 @@ void TSDIAppForm::CreateControls() {
 void TSDIAppForm::CreateMenus() {
     auto action = [this](QWidget* menu, const char* caption, void (TSDIAppForm::*handler)()) {
         auto* item = new QAction(Q(caption), menu);
-        connect(item, &QAction::triggered, this, [this, handler] {
-            RunCommand([this, handler] { (this->*handler)(); });
-        });
+        connect(item, &QAction::triggered, this,
+                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
         menu->addAction(item);
         return item;
     };
@@ -220,9 +227,9 @@ void TSDIAppForm::CreateMenus() {
 }
 
 void TSDIAppForm::SetTabOrder() {
-    QWidget* order[] = {MaskEdit1,  MaskEdit2,  MaskEdit3,  MaskEdit4,        MaskEdit5,
-                        MaskEdit6,  MaskEdit7,  MaskEdit8,  cxColorComboBox1, Button1,
-                        MaskEdit9,  MaskEdit10, MaskEdit11, Button2,          ComboBox1,
+    QWidget* order[] = {MaskEdit1,  MaskEdit2,  MaskEdit3,   MaskEdit4,        MaskEdit5,
+                        MaskEdit6,  MaskEdit7,  MaskEdit8,   cxColorComboBox1, Button1,
+                        MaskEdit9,  MaskEdit10, MaskEdit11,  Button2,          ComboBox1,
                         MaskEdit12, MaskEdit13, cxCheckBox1, MaskEdit14};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -254,8 +261,8 @@ bool TSDIAppForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TSDIAppForm::MaskEdit3Change() {
-    const bool complete =
-        !MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() && !MaskEdit3->text().isEmpty();
+    const bool complete = !MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
+                          !MaskEdit3->text().isEmpty();
     Button1->setEnabled(complete);
     N6->setEnabled(Button1->isEnabled());
 }
@@ -336,16 +343,14 @@ void TSDIAppForm::Button1Click() {
 }
 
 void TSDIAppForm::Button2Click() {
-    if (MaskEdit9->text().isEmpty() || MaskEdit10->text().isEmpty() ||
-        MaskEdit11->text().isEmpty())
+    if (MaskEdit9->text().isEmpty() || MaskEdit10->text().isEmpty() || MaskEdit11->text().isEmpty())
         return;
     const std::int32_t boxLength = ToWhole(S(MaskEdit9));
     const std::int32_t boxWidth = ToWhole(S(MaskEdit10));
     const std::int32_t boxHeight = ToWhole(S(MaskEdit11));
     if (!SizeGiven(boxLength, boxWidth, boxHeight))
         return;
-    const double flute =
-        FluteThickness(ComboBox1->currentText().toStdString(), DecimalSeparator());
+    const double flute = FluteThickness(ComboBox1->currentText().toStdString(), DecimalSeparator());
     MaskEdit1->setText(QString::number(BundleLengthFromBox(boxLength, boxWidth, flute)));
     MaskEdit2->setText(QString::number(BundleWidthFromBox(boxWidth, boxHeight, flute)));
     if (MaskEdit12->text().isEmpty())
@@ -391,7 +396,9 @@ void TSDIAppForm::N14Click() {
     Image2DblClick();
 }
 
-void TSDIAppForm::N2Click() { Image2DblClick(); }
+void TSDIAppForm::N2Click() {
+    Image2DblClick();
+}
 
 void TSDIAppForm::Image2DblClick() {
     // Before the first calculation there is no picture: the clipboard keeps what it holds.
@@ -399,11 +406,17 @@ void TSDIAppForm::Image2DblClick() {
         desktop.SetClipboardImage(picture->Image());
 }
 
-void TSDIAppForm::N12Click() { N12->toggle(); }
+void TSDIAppForm::N12Click() {
+    N12->toggle();
+}
 
-void TSDIAppForm::N8Click() { desktop.OpenDocument(desktop.ExecutableDir() + "/guide.docx"); }
+void TSDIAppForm::N8Click() {
+    desktop.OpenDocument(desktop.ExecutableDir() + "/guide.docx");
+}
 
-void TSDIAppForm::N9Click() { close(); }
+void TSDIAppForm::N9Click() {
+    close();
+}
 
 void TSDIAppForm::FormKeyDown(int key) {
     if (key == Qt::Key_F1)
@@ -491,7 +504,9 @@ void TSDIAppForm::LoadSettings() {
     ApplyInputs(inputs);
 }
 
-void TSDIAppForm::SaveSettings() { SaveSettingsFile(SettingsPath(), CurrentInputs()); }
+void TSDIAppForm::SaveSettings() {
+    SaveSettingsFile(SettingsPath(), CurrentInputs());
+}
 
 void TSDIAppForm::closeEvent(QCloseEvent* event) {
     RunCommand([this] { SaveSettings(); });

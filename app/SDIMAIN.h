@@ -27,7 +27,7 @@ struct StoredInputs;
 // runs and writes its results back into fields, labels and the picture.
 class TSDIAppForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // `desktop` stands for message boxes, the clipboard, the shell and the executable's
     // directory; `arguments` are the program's command-line arguments without the program name.
     TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent = nullptr);
@@ -50,7 +50,7 @@ public:
     void FormShow();       // the start sequence
     void LoadSettings();
     void SaveSettings();
-    void MaskEdit3Change(); // the enabling rule
+    void MaskEdit3Change();    // the enabling rule
     void FormKeyDown(int key); // F1 opens the user guide
     // The key filter of every edit field: whether a typed character may reach the field.
     static bool MaskEdit2KeyPress(QChar key);
@@ -107,14 +107,14 @@ public:
     QAction* N13;
     QAction* N2;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void CreateControls();
     void CreateMenus();
     void SetTabOrder();

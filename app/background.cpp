@@ -30,8 +30,8 @@ QImage BackgroundPicture(QSize size) {
     const LoadPlan plan = ShowcaseLoad();
     ImageCanvas canvas(ShowcaseSize, ShowcaseSize + TextBandHeight);
     SceneState scene;
-    DrawResultPicture(canvas, scene, MakeColour(205, 170, 125), plan, 600, 400, 300,
-                      ShowcaseSize, ShowcaseSize + TextBandHeight, {});
+    DrawResultPicture(canvas, scene, MakeColour(205, 170, 125), plan, 600, 400, 300, ShowcaseSize,
+                      ShowcaseSize + TextBandHeight, {});
     QImage drawing = canvas.Image().copy(0, TextBandHeight, ShowcaseSize, ShowcaseSize);
     // White is the drawing's paper: let the face colour take its place.
     for (int y = 0; y < drawing.height(); ++y) {

@@ -10,8 +10,12 @@ namespace {
 constexpr int ColourRole = Qt::UserRole;
 const QSize SwatchSize(84, 14);
 
-QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-Colour FromQColor(const QColor& c) { return MakeColour(c.red(), c.green(), c.blue()); }
+QColor ToQColor(Colour c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+Colour FromQColor(const QColor& c) {
+    return MakeColour(c.red(), c.green(), c.blue());
+}
 
 QIcon Swatch(Colour colour) {
     QPixmap pixmap(SwatchSize);

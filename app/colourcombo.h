@@ -11,7 +11,7 @@
 // the full custom-colour dialog. A colour outside the set gets a swatch of its own before it.
 class ColourComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     using ColourDialog = std::function<std::optional<QColor>(const QColor& initial)>;
 
     ColourComboBox(ColourDialog dialog, QWidget* parent = nullptr);
@@ -19,7 +19,7 @@ public:
     Colour SelectedColour() const;
     void SetSelectedColour(Colour colour);
 
-private:
+  private:
     void OnActivated(int index);
     int IndexOf(Colour colour) const;
     int CustomEntryIndex() const { return count() - 1; }

@@ -13,7 +13,9 @@
 
 namespace {
 
-QString Title() { return QString::fromUtf8(Texts::ApplicationTitle); }
+QString Title() {
+    return QString::fromUtf8(Texts::ApplicationTitle);
+}
 
 } // namespace
 
@@ -30,7 +32,9 @@ bool SystemDesktop::ClipboardHasText() {
     return data != nullptr && data->hasText();
 }
 
-QString SystemDesktop::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+QString SystemDesktop::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
 void SystemDesktop::SetClipboardImage(const QImage& image) {
     // Qt offers the image as image/png (and the other image types) to every program that asks.
@@ -48,4 +52,6 @@ void SystemDesktop::OpenDocument(const QString& path) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QString SystemDesktop::ExecutableDir() { return QCoreApplication::applicationDirPath(); }
+QString SystemDesktop::ExecutableDir() {
+    return QCoreApplication::applicationDirPath();
+}

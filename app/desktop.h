@@ -3,15 +3,15 @@
 #include <QColor>
 #include <QImage>
 
-#include <optional>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
 // Everything the window does that blocks or reaches outside the process. The program uses
 // SystemDesktop; the tests hand the window a fake and never see a modal box or the user's files.
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // The error report: a message box titled with the application title.
@@ -33,7 +33,7 @@ public:
 };
 
 class SystemDesktop : public Desktop {
-public:
+  public:
     void ShowError(QWidget* owner, const QString& message) override;
     void ShowInformation(QWidget* owner, const QString& message) override;
     bool ClipboardHasText() override;

@@ -7,19 +7,19 @@
 // reports double-clicks.
 class PictureBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void SetImage(const QImage& image);
     const QImage& Image() const { return image; }
 
-signals:
+  signals:
     void DoubleClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QImage image;
 };

@@ -28,7 +28,7 @@ namespace {
 
 // A mistake in how the report was called, as opposed to a value that does not convert.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -47,10 +47,18 @@ struct Options {
 Options ParseArguments(const std::vector<std::string>& arguments) {
     Options o;
     const std::pair<const char*, std::optional<std::string>*> valued[] = {
-        {"--pallet", &o.pallet},         {"--overhang", &o.overhang}, {"--max-height", &o.maxHeight},
-        {"--bundles", &o.bundles},       {"--color", &o.colour},      {"--profile", &o.profile},
-        {"--per-bundle", &o.perBundle},  {"--boxes", &o.boxes},       {"--settings", &o.settings},
-        {"--png", &o.png},               {"--svg", &o.svg},           {"--size", &o.size},
+        {"--pallet", &o.pallet},
+        {"--overhang", &o.overhang},
+        {"--max-height", &o.maxHeight},
+        {"--bundles", &o.bundles},
+        {"--color", &o.colour},
+        {"--profile", &o.profile},
+        {"--per-bundle", &o.perBundle},
+        {"--boxes", &o.boxes},
+        {"--settings", &o.settings},
+        {"--png", &o.png},
+        {"--svg", &o.svg},
+        {"--size", &o.size},
         {"--box", &o.box},
     };
     const std::pair<const char*, bool*> flags[] = {
@@ -115,10 +123,18 @@ std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char escaped[8];
@@ -132,7 +148,9 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string JsonNumber(double value) { return FormatGeneral(value, '.'); }
+std::string JsonNumber(double value) {
+    return FormatGeneral(value, '.');
+}
 
 // The box fields turned into bundle fields, as "Расчет пачки" does.
 void DeriveBundleFromBox(const Options& o, char separator, LoadFields& fields,

@@ -10,8 +10,7 @@ namespace {
 // Evaluations of one split candidate that a calculation may spend: about a second of work.
 constexpr double EvaluationBudget = 1e8;
 
-std::int64_t TotalFor(double rowSide, double splitSide, double stackHeight,
-                      const LoadRequest& r) {
+std::int64_t TotalFor(double rowSide, double splitSide, double stackHeight, const LoadRequest& r) {
     const TwoBlockLayer layer =
         BestTwoBlockLayer(rowSide, splitSide, r.BundleLength, r.BundleWidth);
     return layer.Count * LayersInStack(stackHeight, r.BundleHeight);
@@ -79,9 +78,9 @@ LoadPlan PlanLoad(const LoadRequest& r) {
     plan.LayerCount = layer.Count;
     // With nothing on a layer there are no layers either, however high the stack may go; and a
     // maximum height below the pallet's own leaves no room rather than a negative load.
-    plan.Layers =
-        layer.Count > 0 ? std::max<std::int64_t>(0, LayersInStack(plan.StackHeight, r.BundleHeight))
-                        : 0;
+    plan.Layers = layer.Count > 0
+                      ? std::max<std::int64_t>(0, LayersInStack(plan.StackHeight, r.BundleHeight))
+                      : 0;
     plan.Total = layer.Count * plan.Layers;
     return plan;
 }

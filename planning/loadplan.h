@@ -41,7 +41,7 @@ constexpr double PalletHeightMm = 150.0;
 // Raised when the sizes would keep the planner counting for minutes (a pallet kilometres long,
 // overhangs of millions of millimetres): the calculation refuses instead of freezing.
 class PlanTooLargeError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -4,7 +4,9 @@
 
 namespace {
 
-std::int64_t Trunc(double value) { return static_cast<std::int64_t>(std::trunc(value)); }
+std::int64_t Trunc(double value) {
+    return static_cast<std::int64_t>(std::trunc(value));
+}
 
 } // namespace
 
@@ -25,8 +27,8 @@ TwoBlockLayer BestTwoBlockLayer(double RowSide, double SplitSide, double BundleL
     TwoBlockLayer best;
     const std::int64_t candidates = Trunc(SplitSide / BundleWidth);
     for (std::int64_t k = 0; k <= candidates; ++k) {
-        const std::int64_t count = TwoBlockLayerCount(k, RowSide, SplitSide, BundleLength,
-                                                      BundleWidth);
+        const std::int64_t count =
+            TwoBlockLayerCount(k, RowSide, SplitSide, BundleLength, BundleWidth);
         if (count >= best.Count) {
             best.Count = count;
             best.Split = k;

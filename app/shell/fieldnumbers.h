@@ -7,7 +7,7 @@
 // A field text that does not hold the number a command needs. The message is the one the user
 // sees, without the closing full stop that the error report adds.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

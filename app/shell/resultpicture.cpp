@@ -12,8 +12,7 @@ void BeginResultPicture(Canvas& canvas, SceneState& scene, Colour colour) {
 }
 
 void DrawPlannedLoad(Canvas& canvas, SceneState& scene, const LoadPlan& plan, double bundleLength,
-                     double bundleWidth, double bundleHeight, int pictureWidth,
-                     int pictureHeight) {
+                     double bundleWidth, double bundleHeight, int pictureWidth, int pictureHeight) {
     DrawLoad(scene, canvas, plan.RowSide, plan.SplitSide, plan.Split, plan.StackHeight,
              bundleLength, bundleWidth, bundleHeight, pictureWidth,
              std::int64_t{pictureHeight} - TextBandHeight);

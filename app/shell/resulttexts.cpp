@@ -4,10 +4,14 @@
 
 namespace {
 
-std::string Number(std::int64_t value) { return std::to_string(value); }
+std::string Number(std::int64_t value) {
+    return std::to_string(value);
+}
 
 // A load that holds nothing fills no pallets: there is nothing to divide the order by.
-bool HoldsBundles(const LoadPlan& plan) { return plan.Total > 0; }
+bool HoldsBundles(const LoadPlan& plan) {
+    return plan.Total > 0;
+}
 
 } // namespace
 
@@ -38,8 +42,7 @@ std::string PalletSizeLine(const std::string& lengthText, const std::string& wid
 
 std::string LoadedHeightLine(const LoadPlan& plan, double bundleHeight, char decimalSeparator) {
     return "Высота паллет: " +
-           FormatGeneral(LoadedPalletHeight(bundleHeight, plan.Layers), decimalSeparator) +
-           " мм.";
+           FormatGeneral(LoadedPalletHeight(bundleHeight, plan.Layers), decimalSeparator) + " мм.";
 }
 
 std::string BundleSizeLine(const std::string& lengthText, const std::string& widthText) {

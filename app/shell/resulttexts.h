@@ -32,5 +32,7 @@ struct TextBlockFields {
 std::vector<std::string> TextBlockLines(const LoadPlan& plan, const TextBlockFields& fields);
 
 // Vertical pixel position of text block line `index` (0 for the top line).
-constexpr int TextBlockLineY(int index) { return 1 + 13 * index; }
+constexpr int TextBlockLineY(int index) {
+    return 1 + 13 * index;
+}
 constexpr int TextBlockLeft = 5;

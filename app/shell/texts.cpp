@@ -10,6 +10,8 @@ std::string NotValidFloat(const std::string& text) {
     return "'" + text + "' is not a valid floating point value";
 }
 
-std::string ErrorReport(const std::string& message) { return message + "."; }
+std::string ErrorReport(const std::string& message) {
+    return message + ".";
+}
 
 } // namespace Texts

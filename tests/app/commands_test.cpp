@@ -17,7 +17,7 @@
 namespace {
 
 class Commands : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<TSDIAppForm>(desktop, QStringList{});
         form->FormShow();

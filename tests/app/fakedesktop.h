@@ -6,7 +6,7 @@
 
 // Records what the window asks of the desktop and answers from fields the test sets.
 class FakeDesktop : public Desktop {
-public:
+  public:
     void ShowError(QWidget*, const QString& message) override { errors << message; }
     void ShowInformation(QWidget*, const QString& message) override { informations << message; }
     bool ClipboardHasText() override { return clipboardText.has_value(); }

@@ -59,7 +59,7 @@ TEST(StartSequence, TakesTheBundleFromTheCommandLine) {
 }
 
 class WithSettingsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         desktop.executableDir = dir.path();
@@ -162,7 +162,7 @@ TEST_F(WithSettingsFile, BadColourStopsTheLoadThere) {
     auto form = Start();
     EXPECT_EQ(desktop.errors, QStringList{"'plaid' is not a valid integer value."});
     EXPECT_EQ(form->MaskEdit4->text(), "1000");
-    EXPECT_EQ(form->MaskEdit7->text(), ""); // read before the colour: missing, so empty
+    EXPECT_EQ(form->MaskEdit7->text(), "");  // read before the colour: missing, so empty
     EXPECT_EQ(form->MaskEdit14->text(), ""); // after it: not applied
     EXPECT_EQ(form->MaskEdit13->text(), "");
 }

@@ -17,7 +17,7 @@
 namespace {
 
 class Window : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Open({}); }
 
     void Open(const QStringList& arguments) {
@@ -32,7 +32,9 @@ protected:
     }
 
     // Runs the calculation as the button does, error report included.
-    void Calculate() { form->RunCommand([this] { form->Button1Click(); }); }
+    void Calculate() {
+        form->RunCommand([this] { form->Button1Click(); });
+    }
 
     QString Texts(std::initializer_list<QLineEdit*> fields) {
         QStringList texts;
@@ -102,8 +104,7 @@ TEST_F(Window, CalculationWritesTheFourLabels) {
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 126 пачек."));
     EXPECT_EQ(form->Label11->text(), QString::fromUtf8("18 слоев по 7 пачек."));
-    EXPECT_EQ(form->Label12->text(),
-              QString::fromUtf8("Свесы: 30 мм. по длине, 0 мм. по ширине"));
+    EXPECT_EQ(form->Label12->text(), QString::fromUtf8("Свесы: 30 мм. по длине, 0 мм. по ширине"));
     EXPECT_EQ(form->Label19->text(), QString::fromUtf8("Количество поддонов: 8"));
     for (QLabel* label : {form->Label10, form->Label11, form->Label12, form->Label19})
         EXPECT_FALSE(label->isHidden());
@@ -123,8 +124,7 @@ TEST_F(Window, TurnedPalletExchangesPalletAndOverhangFieldsOnce) {
     EXPECT_EQ(Texts({form->MaskEdit4, form->MaskEdit5, form->MaskEdit7, form->MaskEdit8}),
               "1200 800 50 0");
     EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 126 пачек."));
-    EXPECT_EQ(form->Label12->text(),
-              QString::fromUtf8("Свесы: 30 мм. по длине, 0 мм. по ширине"));
+    EXPECT_EQ(form->Label12->text(), QString::fromUtf8("Свесы: 30 мм. по длине, 0 мм. по ширине"));
     Calculate();
     EXPECT_EQ(Texts({form->MaskEdit4, form->MaskEdit5, form->MaskEdit7, form->MaskEdit8}),
               "1200 800 50 0");

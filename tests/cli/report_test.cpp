@@ -59,11 +59,11 @@ TEST(Report, HeightWithoutPalletGivesTheWholeHeightToTheLoad) {
 TEST(Report, JsonHoldsEveryFigure) {
     const Outcome r = Report({"410x300x100", "--overhang", "50x0", "--bundles", "1000", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* part : {"\"total\": 126", "\"perLayer\": 7", "\"layers\": 18",
-                             "\"lengthOverhang\": 30", "\"widthOverhang\": 0",
-                             "\"turned\": false", "\"palletLength\": 1200", "\"palletWidth\": 800",
-                             "\"stackHeight\": 1850", "\"loadHeight\": 1950", "\"pallets\": 8",
-                             "\"lastPallet\": 118", "\"split\": "})
+    for (const char* part :
+         {"\"total\": 126", "\"perLayer\": 7", "\"layers\": 18", "\"lengthOverhang\": 30",
+          "\"widthOverhang\": 0", "\"turned\": false", "\"palletLength\": 1200",
+          "\"palletWidth\": 800", "\"stackHeight\": 1850", "\"loadHeight\": 1950", "\"pallets\": 8",
+          "\"lastPallet\": 118", "\"split\": "})
         EXPECT_NE(r.out.find(part), std::string::npos) << part << " in " << r.out;
     EXPECT_EQ(r.out.front(), '{');
     EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
@@ -102,9 +102,9 @@ TEST(Report, ErrorsGoToStandardErrorWithTheirStatus) {
 TEST(Report, HelpDescribesEveryOption) {
     const Outcome r = Report({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"--pallet", "--max-height", "--height-without-pallet",
-                               "--overhang", "--bundles", "--json", "--png", "--svg", "--size",
-                               "--no-text", "--color", "--box", "--settings"})
+    for (const char* option :
+         {"--pallet", "--max-height", "--height-without-pallet", "--overhang", "--bundles",
+          "--json", "--png", "--svg", "--size", "--no-text", "--color", "--box", "--settings"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
@@ -149,17 +149,16 @@ TEST(Report, UnwritablePictureIsAnError) {
 namespace {
 
 TEST(Report, DerivesTheBundleFromABoxAsTheBundleCalculatorDoes) {
-    const Outcome r = Report({"--box", "400x300x200", "--per-bundle", "10", "--boxes", "1001",
-                              "--json"});
+    const Outcome r =
+        Report({"--box", "400x300x200", "--per-bundle", "10", "--boxes", "1001", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* part : {"\"length\": 705", "\"width\": 506", "\"height\": 62",
-                             "\"bundlesInOrder\": 101"})
+    for (const char* part :
+         {"\"length\": 705", "\"width\": 506", "\"height\": 62", "\"bundlesInOrder\": 101"})
         EXPECT_NE(r.out.find(part), std::string::npos) << part << " in " << r.out;
 }
 
 TEST(Report, BoxProfileDecidesTheBoardThickness) {
-    const Outcome r = Report({"--box", "401x300x200", "--profile", "B+C - 7", "--per-bundle",
-                              "5"});
+    const Outcome r = Report({"--box", "401x300x200", "--profile", "B+C - 7", "--per-bundle", "5"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Размер пачки: 712 x 514\n"), std::string::npos) << r.out;
 }
@@ -180,8 +179,8 @@ TEST(Report, SettingsFileGivesTheInputsAndOptionsWin) {
     EXPECT_NE(r.out.find("\"stackHeight\": 1000"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"palletLength\": 800"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"bundlesInOrder\": 100"), std::string::npos) << r.out;
-    r = Report({"600x400x100", "--settings", path, "--max-height", "500", "--bundles", "7",
-                "--json"});
+    r = Report(
+        {"600x400x100", "--settings", path, "--max-height", "500", "--bundles", "7", "--json"});
     EXPECT_NE(r.out.find("\"stackHeight\": 500"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"bundlesInOrder\": 7"), std::string::npos) << r.out;
     // The report reads the file and never writes it.

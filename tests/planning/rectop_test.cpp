@@ -28,8 +28,8 @@ class TwoBlockLayerTable : public ::testing::TestWithParam<LayerCase> {};
 TEST_P(TwoBlockLayerTable, CountsEverySplitAndKeepsTheLastBest) {
     const LayerCase& c = GetParam();
     for (std::size_t k = 0; k < c.countsBySplit.size(); ++k)
-        EXPECT_EQ(TwoBlockLayerCount(static_cast<std::int64_t>(k), c.rowSide, c.splitSide,
-                                     c.length, c.width),
+        EXPECT_EQ(TwoBlockLayerCount(static_cast<std::int64_t>(k), c.rowSide, c.splitSide, c.length,
+                                     c.width),
                   c.countsBySplit[k])
             << "k = " << k;
     const TwoBlockLayer best = BestTwoBlockLayer(c.rowSide, c.splitSide, c.length, c.width);
@@ -52,13 +52,13 @@ struct LoadCase {
 
 // Layer 16 bundles of 300 x 200 on 1200 x 800; the height decides the layers.
 const LoadCase loadCases[] = {
-    {1000, 100, 160},  // ten layers
-    {1000, 300, 48},   // three whole layers, the rest unused
-    {99, 100, 0},      // lower than one bundle
-    {-150, 100, -16},  // not clamped: minus one layer
-    {-50, 100, 0},     // above -H truncates to zero layers
-    {1000, 0, 0},      // no height: no layers
-    {1000, -100, 0},   // negative height: no layers
+    {1000, 100, 160}, // ten layers
+    {1000, 300, 48},  // three whole layers, the rest unused
+    {99, 100, 0},     // lower than one bundle
+    {-150, 100, -16}, // not clamped: minus one layer
+    {-50, 100, 0},    // above -H truncates to zero layers
+    {1000, 0, 0},     // no height: no layers
+    {1000, -100, 0},  // negative height: no layers
 };
 
 class TwoBlockLoadTable : public ::testing::TestWithParam<LoadCase> {};
@@ -67,9 +67,9 @@ TEST_P(TwoBlockLoadTable, MultipliesTheLayerByTheWholeLayersThatFit) {
     const LoadCase& c = GetParam();
     double split = -1;
     std::uint16_t layerCount = 0;
-    EXPECT_EQ(BestTwoBlockLoad(1200, 800, c.stackHeight, 300, 200, c.bundleHeight, split,
-                               layerCount),
-              c.total);
+    EXPECT_EQ(
+        BestTwoBlockLoad(1200, 800, c.stackHeight, 300, 200, c.bundleHeight, split, layerCount),
+        c.total);
     // The split and the layer are delivered whatever the height.
     EXPECT_EQ(split, 4);
     EXPECT_EQ(layerCount, 16);

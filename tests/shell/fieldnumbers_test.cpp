@@ -1,8 +1,8 @@
 #include "app/shell/fieldnumbers.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/commalocale.h"
 
-#include <clocale>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -12,14 +12,29 @@ struct WholeCase {
 };
 
 const WholeCase wholes[] = {
-    {"0", 0},       {"1200", 1200},           {"-150", -150},
-    {"+7", 7},      {"  42", 42},             {"2147483647", 2147483647},
-    {"-2147483648", -2147483647 - 1},         {"0007", 7},
+    {"0", 0},
+    {"1200", 1200},
+    {"-150", -150},
+    {"+7", 7},
+    {"  42", 42},
+    {"2147483647", 2147483647},
+    {"-2147483648", -2147483647 - 1},
+    {"0007", 7},
 };
 
-const char* const notWholes[] = {"",       " ",          "12 ",        "1 000",       "12.5",
-                                 "1e3",    "abc",        "-",          "2147483648", "-2147483649",
-                                 "99999999999999999999", "12х", "$10"};
+const char* const notWholes[] = {"",
+                                 " ",
+                                 "12 ",
+                                 "1 000",
+                                 "12.5",
+                                 "1e3",
+                                 "abc",
+                                 "-",
+                                 "2147483648",
+                                 "-2147483649",
+                                 "99999999999999999999",
+                                 "12х",
+                                 "$10"};
 
 TEST(ToWhole, ReadsSigned32BitDecimals) {
     for (const WholeCase& c : wholes)
@@ -44,13 +59,13 @@ struct RealCase {
 };
 
 const RealCase reals[] = {
-    {"1200", '.', 1200},   {"12.5", '.', 12.5}, {"12,5", ',', 12.5}, {" -3.5 ", '.', -3.5},
-    {"1E3", '.', 1000},    {"2,5e-1", ',', 0.25}, {".5", '.', 0.5}, {"5.", '.', 5},
+    {"1200", '.', 1200}, {"12.5", '.', 12.5},   {"12,5", ',', 12.5}, {" -3.5 ", '.', -3.5},
+    {"1E3", '.', 1000},  {"2,5e-1", ',', 0.25}, {".5", '.', 0.5},    {"5.", '.', 5},
 };
 
 const RealCase notReals[] = {
-    {"12,5", '.', 0}, {"12.5", ',', 0}, {"", '.', 0}, {"1e", '.', 0}, {"1.2.3", '.', 0},
-    {"abc", '.', 0},  {"1e999", '.', 0}, {".", '.', 0},
+    {"12,5", '.', 0},  {"12.5", ',', 0}, {"", '.', 0},      {"1e", '.', 0},
+    {"1.2.3", '.', 0}, {"abc", '.', 0},  {"1e999", '.', 0}, {".", '.', 0},
 };
 
 TEST(ToReal, ReadsTheUsersNotation) {
@@ -77,9 +92,16 @@ struct FormatCase {
 };
 
 const FormatCase formats[] = {
-    {1200, '.', "1200"},  {0, '.', "0"},         {-150, '.', "-150"},       {3.5, ',', "3,5"},
-    {12.25, '.', "12.25"}, {0.1, '.', "0.1"},    {1e20, '.', "1E20"},       {1e-5, '.', "1E-5"},
-    {123456789012345678.0, '.', "1.23456789012346E17"}, {2.0 / 3, '.', "0.666666666666667"},
+    {1200, '.', "1200"},
+    {0, '.', "0"},
+    {-150, '.', "-150"},
+    {3.5, ',', "3,5"},
+    {12.25, '.', "12.25"},
+    {0.1, '.', "0.1"},
+    {1e20, '.', "1E20"},
+    {1e-5, '.', "1E-5"},
+    {123456789012345678.0, '.', "1.23456789012346E17"},
+    {2.0 / 3, '.', "0.666666666666667"},
 };
 
 TEST(FormatGeneral, WritesFifteenSignificantDigitsWithTheSeparator) {
@@ -87,15 +109,10 @@ TEST(FormatGeneral, WritesFifteenSignificantDigitsWithTheSeparator) {
         EXPECT_EQ(FormatGeneral(c.value, c.separator), c.text) << c.value;
 }
 
-TEST(FormatGeneral, IgnoresTheProcessLocale) {
-    // The window switches the process to the user's locale; a comma locale must not leak in.
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "ru_RU.UTF-8"))
-        GTEST_SKIP() << "no comma locale installed";
+TEST_F(CommaLocaleTest, FieldNumbersIgnoreTheProcessLocale) {
     EXPECT_EQ(FormatGeneral(3.5, '.'), "3.5");
+    EXPECT_EQ(FormatGeneral(3.5, ','), "3,5");
     EXPECT_EQ(ToReal("3.5", '.'), 3.5);
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 } // namespace

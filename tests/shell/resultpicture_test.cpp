@@ -74,7 +74,8 @@ TEST(TextBlock, EmptyLoadsSayWhyAndDivideByNothing) {
     // Too tall: the layer exists, no layer fits; nothing fits a layer at all.
     const auto tall = TextBlockLines(Plan(600, 400, 1900), Fields("600", "400", 1900, 10));
     EXPECT_EQ(tall[1], "0 слоев по 4 пачек.");
-    EXPECT_EQ(tall[3], "Количество поддонов: не определить, на поддон не помещается ни одной пачки");
+    EXPECT_EQ(tall[3],
+              "Количество поддонов: не определить, на поддон не помещается ни одной пачки");
     EXPECT_EQ(tall[5], "Высота паллет: 150 мм.");
     EXPECT_EQ(tall.size(), 7u); // no last pallet when nothing is loaded
     const auto wide = TextBlockLines(Plan(1500, 1000, 100), Fields("1500", "1000", 100));
@@ -87,9 +88,8 @@ TEST(ResultPicture, StartsWithTheLoadColourAndALoadedPalletPending) {
     SceneState scene;
     scene.PalletPending = 0;
     BeginResultPicture(canvas, scene, MakeColour(200, 100, 30));
-    const std::vector<CanvasOp> expected = {CanvasOp::Width(1),
-                                            CanvasOp::Pen(MakeColour(200, 100, 30)),
-                                            CanvasOp::Brush(clWhite)};
+    const std::vector<CanvasOp> expected = {
+        CanvasOp::Width(1), CanvasOp::Pen(MakeColour(200, 100, 30)), CanvasOp::Brush(clWhite)};
     EXPECT_EQ(canvas.ops, expected);
     EXPECT_EQ(scene.PalletPending, 1);
     EXPECT_EQ(scene.PalletHeight, 150.0);
@@ -101,8 +101,7 @@ TEST(ResultPicture, TextBlockLinesStandThirteenPixelsApartOnWhite) {
     canvas.ops.clear();
     WriteTextBlock(canvas, {"a", "b", "c"});
     const std::vector<CanvasOp> expected = {CanvasOp::Brush(clWhite), CanvasOp::Text(5, 1, "a"),
-                                            CanvasOp::Text(5, 14, "b"),
-                                            CanvasOp::Text(5, 27, "c")};
+                                            CanvasOp::Text(5, 14, "b"), CanvasOp::Text(5, 27, "c")};
     EXPECT_EQ(canvas.ops, expected);
 }
 
@@ -111,9 +110,9 @@ TEST(ResultPicture, DrawsThePalletThenEveryBundleBelowTheTextBand) {
     SceneState scene;
     const LoadPlan plan = Plan(600, 400, 300); // 4 a layer, 6 layers
     DrawResultPicture(canvas, scene, clSilver, plan, 600, 400, 300, 417, 564, {"line"});
-    const auto polygons = std::count_if(canvas.ops.begin(), canvas.ops.end(), [](const CanvasOp& op) {
-        return op.kind == CanvasOp::Kind::Polygon;
-    });
+    const auto polygons =
+        std::count_if(canvas.ops.begin(), canvas.ops.end(),
+                      [](const CanvasOp& op) { return op.kind == CanvasOp::Kind::Polygon; });
     EXPECT_EQ(polygons, (7 + 24) * 3);
     EXPECT_EQ(scene.PalletPending, 0);
     // The scene is fitted into 417 x 484 and mapped 80 pixels down: nothing above the band.
