@@ -44,3 +44,32 @@ void SmallBundlesLongOverhangs(benchmark::State& state) {
 BENCHMARK(SmallBundlesLongOverhangs);
 
 } // namespace
+
+namespace {
+
+// An overhang that never changes the count is walked all the way down to 0: two thousand
+// counts, the longest trimming there is for 1000 mm.
+void OverhangsWalkedToZero(benchmark::State& state) {
+    LoadRequest r = Typical();
+    r.BundleLength = 2300;
+    r.BundleWidth = 1900;
+    r.LengthOverhang = 1000;
+    r.WidthOverhang = 1000;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanLoad(r));
+}
+BENCHMARK(OverhangsWalkedToZero);
+
+// The same walk with 20 x 20 mm bundles: a hundred split candidates in every count.
+void SmallBundlesWalkedFar(benchmark::State& state) {
+    LoadRequest r = Typical();
+    r.BundleLength = 20;
+    r.BundleWidth = 20;
+    r.LengthOverhang = 19;
+    r.WidthOverhang = 1000;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanLoad(r));
+}
+BENCHMARK(SmallBundlesWalkedFar);
+
+} // namespace
