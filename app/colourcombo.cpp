@@ -42,6 +42,9 @@ QList<Colour> X11Colours() {
 ColourComboBox::ColourComboBox(ColourDialog dialog, QWidget* parent)
     : QComboBox(parent), dialog(std::move(dialog)) {
     setIconSize(SwatchSize);
+    // A scrolling list of twenty swatches rather than a popup as tall as the screen.
+    setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    setMaxVisibleItems(20);
     for (Colour colour : X11Colours())
         addItem(Swatch(colour), QString(), QVariant::fromValue<uint>(colour));
     addItem(QString::fromUtf8(Texts::CustomColour));
