@@ -32,7 +32,7 @@ std::string OverhangsLine(const LoadPlan& plan) {
 
 std::string PalletsLine(const LoadPlan& plan, std::int64_t bundlesInOrder) {
     if (!HoldsBundles(plan))
-        return "Количество поддонов: не определить, на поддон не помещается ни одной пачки";
+        return "Количество поддонов: не определено";
     return "Количество поддонов: " + Number(PalletsForOrder(bundlesInOrder, plan.Total));
 }
 

@@ -74,8 +74,7 @@ TEST(TextBlock, EmptyLoadsSayWhyAndDivideByNothing) {
     // Too tall: the layer exists, no layer fits; nothing fits a layer at all.
     const auto tall = TextBlockLines(Plan(600, 400, 1900), Fields("600", "400", 1900, 10));
     EXPECT_EQ(tall[1], "0 слоев по 4 пачек.");
-    EXPECT_EQ(tall[3],
-              "Количество поддонов: не определить, на поддон не помещается ни одной пачки");
+    EXPECT_EQ(tall[3], "Количество поддонов: не определено");
     EXPECT_EQ(tall[5], "Высота паллет: 150 мм.");
     EXPECT_EQ(tall.size(), 7u); // no last pallet when nothing is loaded
     const auto wide = TextBlockLines(Plan(1500, 1000, 100), Fields("1500", "1000", 100));
