@@ -43,3 +43,48 @@ std::int64_t FilledUpperBound(std::int64_t x, std::int64_t y, std::int64_t l, st
     const std::int64_t waste = std::max(BarWaste(x, y, l), BarWaste(x, y, w));
     return (x * y - waste) / (l * w);
 }
+
+std::int64_t ColouringBound(std::span<const CellBlock> blocks, std::int64_t l, std::int64_t w,
+                            std::vector<std::int64_t>& scratch) {
+    std::int64_t area = 0;
+    for (const CellBlock& b : blocks)
+        area += std::max<std::int64_t>(0, b.width) * std::max<std::int64_t>(0, b.height);
+    std::int64_t best = area / (l * w);
+    for (const std::int64_t m : {l, w}) {
+        if (m == 1)
+            continue;
+        for (const bool difference : {false, true}) {
+            // Whole multiples of m along a row or a column hold every colour equally; only each
+            // block's corner left over adds unevenly, a cyclic run of colours per cell column.
+            scratch.assign(static_cast<std::size_t>(m + 1), 0);
+            std::int64_t even = 0;
+            for (const CellBlock& b : blocks) {
+                if (b.width <= 0 || b.height <= 0)
+                    continue;
+                const std::int64_t ra = b.width % m, rb = b.height % m;
+                even += (b.width * b.height - ra * rb) / m;
+                const std::int64_t i0 = b.x + b.width - ra, j0 = b.y + b.height - rb;
+                for (std::int64_t i = 0; i < ra && rb > 0; ++i) {
+                    std::int64_t start = difference ? i0 + i - j0 - (rb - 1) : i0 + i + j0;
+                    start = ((start % m) + m) % m;
+                    const std::int64_t end = start + rb;
+                    ++scratch[static_cast<std::size_t>(start)];
+                    if (end <= m) {
+                        --scratch[static_cast<std::size_t>(end)];
+                    } else {
+                        ++scratch[0];
+                        --scratch[static_cast<std::size_t>(end - m)];
+                    }
+                }
+            }
+            std::int64_t running = 0, rarest = -1;
+            for (std::int64_t c = 0; c < m; ++c) {
+                running += scratch[static_cast<std::size_t>(c)];
+                if (rarest < 0 || running < rarest)
+                    rarest = running;
+            }
+            best = std::min(best, (even + rarest) * m / (l * w));
+        }
+    }
+    return best;
+}

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <vector>
 
 // Whole sizes in any common unit; rectangle sides non-negative, bundle sides positive.
 
@@ -21,3 +23,16 @@ std::int64_t ScaledUpperBound(std::int64_t x, std::int64_t y, std::int64_t l, st
 
 // The same for sides that are already sums of bundle sides (l >= w), as the search meets them.
 std::int64_t FilledUpperBound(std::int64_t x, std::int64_t y, std::int64_t l, std::int64_t w);
+
+// A rectangle of cells, lower-left cell (x, y).
+struct CellBlock {
+    std::int64_t x = 0, y = 0, width = 0, height = 0;
+};
+
+// No more l x w bundles fit in a region made of disjoint blocks: colour each cell by
+// (column + row) mod m, and again by (column - row) mod m, for m = l and m = w; a bundle is l x w
+// bars of length m, each covering every colour once, so the rarest colour caps the count. For a
+// rectangle this is the side-waste bound; for other regions it catches waste the area bound
+// misses. scratch is reused between calls.
+std::int64_t ColouringBound(std::span<const CellBlock> blocks, std::int64_t l, std::int64_t w,
+                            std::vector<std::int64_t>& scratch);
