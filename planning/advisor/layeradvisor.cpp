@@ -3,6 +3,7 @@
 #include "planning/advisor/blocksearch.h"
 #include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/layerbound.h"
+#include "planning/advisor/paintorder.h"
 #include "planning/advisor/twoblocklayout.h"
 
 #include <algorithm>
@@ -12,6 +13,19 @@
 namespace {
 
 constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
+
+// Blocks never overlap, so a bundle lies wholly before another only when its block lies wholly
+// before the other's: blocks in painting order, each expanded row by row, paint correctly.
+std::vector<BundleBlock> InPaintingOrder(const std::vector<BundleBlock>& blocks) {
+    std::vector<PaintBox> boxes;
+    for (const BundleBlock& b : blocks) {
+        boxes.push_back({b.X, b.Y, b.X + b.Columns * b.LengthAlongX, b.Y + b.Rows * b.WidthAlongY});
+    }
+    std::vector<BundleBlock> ordered;
+    for (std::size_t i : PaintingOrder(boxes))
+        ordered.push_back(blocks[i]);
+    return ordered;
+}
 
 std::int64_t CountOf(const std::vector<BundleBlock>& blocks) {
     std::int64_t count = 0;
@@ -61,6 +75,7 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
         layer.TimedOut = meter.Exhausted();
     }
     layer.Optimal = layer.Count >= layer.UpperBound;
+    layer.Blocks = InPaintingOrder(layer.Blocks);
     if (layer.Count <= MaxListedPlacements)
         layer.Placements = ExpandBlocks(layer.Blocks);
     return layer;
