@@ -1,0 +1,45 @@
+#include "planning/advisor/blocksearch.h"
+
+#include "planning/advisor/budgetmeter.h"
+#include "planning/advisor/fiveblock.h"
+#include "planning/advisor/lshapes.h"
+#include "planning/advisor/raster.h"
+
+#include <algorithm>
+
+namespace {
+
+// Both limits keep the tables to a few megabytes.
+constexpr std::int64_t MaxSpan = 1 << 20;
+constexpr std::size_t MaxRasterPoints = 512;
+
+} // namespace
+
+std::optional<SearchedLayer> SearchLayer(std::int64_t x, std::int64_t y, std::int64_t l,
+                                         std::int64_t w, BudgetMeter& meter) {
+    if (x <= 0 || y <= 0)
+        return std::nullopt;
+    const std::optional<Raster> raster =
+        Raster::Make(std::max(x, y), l, w, MaxRasterPoints, MaxSpan);
+    if (!raster)
+        return std::nullopt;
+    FiveBlockSearch search(l, w, *raster, meter);
+    const int a = raster->Index(x);
+    const int b = raster->Index(y);
+    SearchedLayer result;
+    if (!search.Guillotine())
+        return result;
+    result.Count = search.Solve(a, b);
+    if (result.Count < search.Bound(a, b) && !meter.Exhausted() &&
+        LShapeSearch::Fits(a + 1, b + 1)) {
+        LShapeSearch lShapes(l, w, *raster, search, a + 1, b + 1, meter);
+        const std::int64_t count = lShapes.SolveRect(a, b);
+        if (count > result.Count) {
+            result.Count = count;
+            lShapes.BuildRect(a, b, Frame{}, result.Blocks);
+            return result;
+        }
+    }
+    search.Build(a, b, Frame{}, result.Blocks);
+    return result;
+}

@@ -1,0 +1,179 @@
+#include "planning/advisor/layeradvisor.h"
+
+#include "planning/advisor/blocksearch.h"
+#include "planning/advisor/budgetmeter.h"
+#include "planning/advisor/layerbound.h"
+#include "planning/advisor/paintorder.h"
+#include "planning/advisor/twoblocklayout.h"
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
+
+// Blocks never overlap, so a bundle lies wholly before another only when its block lies wholly
+// before the other's: blocks in painting order, each expanded row by row, paint correctly.
+std::vector<BundleBlock> InPaintingOrder(const std::vector<BundleBlock>& blocks) {
+    std::vector<PaintBox> boxes;
+    for (const BundleBlock& b : blocks) {
+        boxes.push_back({b.X, b.Y, b.X + b.Columns * b.LengthAlongX, b.Y + b.Rows * b.WidthAlongY});
+    }
+    std::vector<BundleBlock> ordered;
+    for (std::size_t i : PaintingOrder(boxes))
+        ordered.push_back(blocks[i]);
+    return ordered;
+}
+
+std::int64_t CountOf(const std::vector<BundleBlock>& blocks) {
+    std::int64_t count = 0;
+    for (const BundleBlock& b : blocks)
+        count += b.Columns * b.Rows;
+    return count;
+}
+
+BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W,
+                              BudgetMeter& meter) {
+    BestLayer layer;
+    if (L <= 0 || W <= 0) {
+        layer.InvalidInput = true;
+        return layer;
+    }
+    if (X <= 0 || Y <= 0) {
+        layer.Optimal = true;
+        return layer;
+    }
+    // Every length that matters is a sum of bundle sides, so a common factor of the sides can be
+    // divided out: the search then works on a smaller grid with the same answer.
+    const std::int64_t g = std::gcd(L, W);
+    const std::int64_t l = std::max(L, W) / g, w = std::min(L, W) / g;
+    layer.UpperBound = ScaledUpperBound(X / g, Y / g, l, w);
+
+    // The two-block arrangement is the floor: the search must never come back with less.
+    const TwoBlockLayer along = BestTwoBlockLayerQuickly(X, Y, L, W);
+    const TwoBlockLayer across = BestTwoBlockLayerQuickly(Y, X, L, W);
+    layer.Blocks = along.Count >= across.Count ? TwoBlockBlocks(X, Y, L, W, along.Split, false)
+                                               : TwoBlockBlocks(Y, X, L, W, across.Split, true);
+    layer.Count = CountOf(layer.Blocks);
+
+    if (layer.Count < layer.UpperBound) {
+        std::optional<SearchedLayer> searched = SearchLayer(X / g, Y / g, l, w, meter);
+        if (!searched) {
+            layer.SearchSkipped = true;
+        } else if (searched->Count > layer.Count) {
+            for (BundleBlock& b : searched->Blocks) {
+                b.X = static_cast<std::int32_t>(b.X * g);
+                b.Y = static_cast<std::int32_t>(b.Y * g);
+                b.LengthAlongX = static_cast<std::int32_t>(b.LengthAlongX * g);
+                b.WidthAlongY = static_cast<std::int32_t>(b.WidthAlongY * g);
+            }
+            layer.Blocks = std::move(searched->Blocks);
+            layer.Count = CountOf(layer.Blocks);
+        }
+        layer.TimedOut = meter.Exhausted();
+    }
+    layer.Optimal = layer.Count >= layer.UpperBound;
+    layer.Blocks = InPaintingOrder(layer.Blocks);
+    if (layer.Count <= MaxListedPlacements)
+        layer.Placements = ExpandBlocks(layer.Blocks);
+    return layer;
+}
+
+// Rectangle sides worth trying for one more bundle: only a side that reaches a new sum of bundle
+// sides can hold anything new, and only one whose bound leaves room above `now`.
+std::vector<std::int32_t> CandidateExtras(std::int64_t side, std::int64_t other, std::int32_t L,
+                                          std::int32_t W, std::int64_t now, bool alongX) {
+    std::vector<std::int32_t> extras;
+    if (other <= 0 || other > Int32Max)
+        return extras;
+    for (std::int32_t extra = 1; extra <= MaxExtraOverhangMm; ++extra) {
+        const std::int64_t grown = side + extra;
+        if (grown <= 0)
+            continue;
+        if (grown > Int32Max)
+            break;
+        if (LargestCombination(grown, L, W) == LargestCombination(grown - 1, L, W))
+            continue;
+        const auto x = static_cast<std::int32_t>(alongX ? grown : other);
+        const auto y = static_cast<std::int32_t>(alongX ? other : grown);
+        if (LayerUpperBound(x, y, L, W) > now)
+            extras.push_back(extra);
+    }
+    return extras;
+}
+
+} // namespace
+
+BestLayer FindBestLayer(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W,
+                        const AdvisorBudget& budget) {
+    BudgetMeter meter(budget);
+    return FindBestLayerWithin(X, Y, L, W, meter);
+}
+
+std::int64_t LayerUpperBound(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W) {
+    if (X <= 0 || Y <= 0 || L <= 0 || W <= 0)
+        return 0;
+    const std::int64_t g = std::gcd(L, W);
+    return ScaledUpperBound(X / g, Y / g, L / g, W / g);
+}
+
+std::vector<Placement> ExpandBlocks(const std::vector<BundleBlock>& blocks) {
+    std::vector<Placement> placements;
+    placements.reserve(static_cast<std::size_t>(std::min(CountOf(blocks), MaxListedPlacements)));
+    for (const BundleBlock& b : blocks) {
+        for (std::int64_t row = 0; row < b.Rows; ++row) {
+            for (std::int64_t column = 0; column < b.Columns; ++column) {
+                placements.push_back({static_cast<std::int32_t>(b.X + column * b.LengthAlongX),
+                                      static_cast<std::int32_t>(b.Y + row * b.WidthAlongY),
+                                      b.LengthAlongX, b.WidthAlongY});
+            }
+        }
+    }
+    return placements;
+}
+
+OverhangAdvice AdviseOverhang(std::int32_t palletLength, std::int32_t palletWidth,
+                              std::int32_t lengthOverhang, std::int32_t widthOverhang,
+                              std::int32_t L, std::int32_t W, std::int64_t currentCount,
+                              const AdvisorBudget& budget) {
+    OverhangAdvice advice;
+    if (L <= 0 || W <= 0)
+        return advice;
+    BudgetMeter meter(budget);
+    const std::int64_t x = std::int64_t{palletLength} + lengthOverhang;
+    const std::int64_t y = std::int64_t{palletWidth} + widthOverhang;
+    const bool fits = x > 0 && y > 0 && x <= Int32Max && y <= Int32Max;
+
+    std::vector<std::int32_t> alongX = CandidateExtras(x, y, L, W, currentCount, true);
+    std::vector<std::int32_t> alongY = CandidateExtras(y, x, L, W, currentCount, false);
+    std::int64_t searchesLeft = static_cast<std::int64_t>(alongX.size() + alongY.size()) + 1;
+    // Each search gets an equal part of what is left, so one hard rectangle cannot starve the
+    // others.
+    auto search = [&](std::int64_t sx, std::int64_t sy) {
+        BudgetMeter share(meter.ShareOf(std::max<std::int64_t>(1, searchesLeft--)));
+        const BestLayer layer = FindBestLayerWithin(static_cast<std::int32_t>(sx),
+                                                    static_cast<std::int32_t>(sy), L, W, share);
+        meter.Absorb(share);
+        advice.TimedOut = advice.TimedOut || layer.TimedOut;
+        return layer.Count;
+    };
+    const std::int64_t now = fits ? std::max(currentCount, search(x, y)) : currentCount;
+
+    auto firstRaise = [&](const std::vector<std::int32_t>& extras,
+                          bool growX) -> std::optional<OverhangStep> {
+        for (std::size_t i = 0; i < extras.size(); ++i) {
+            const std::int32_t extra = extras[i];
+            const std::int64_t count = search(growX ? x + extra : x, growX ? y : y + extra);
+            if (count > now) {
+                searchesLeft -= static_cast<std::int64_t>(extras.size() - i - 1);
+                return OverhangStep{extra, count};
+            }
+        }
+        return std::nullopt;
+    };
+    advice.AlongLength = firstRaise(alongX, true);
+    advice.AlongWidth = firstRaise(alongY, false);
+    return advice;
+}

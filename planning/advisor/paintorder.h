@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// A box's footprint on the layer, from (x1, y1) to (x2, y2).
+struct PaintBox {
+    std::int64_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// Indices of the boxes in an order that paints correctly in the view where larger x and larger
+// y face the viewer (see SortForPainting), the earliest index first wherever the order is free.
+std::vector<std::size_t> PaintingOrder(const std::vector<PaintBox>& boxes);

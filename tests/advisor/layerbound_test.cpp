@@ -1,0 +1,190 @@
+#include "planning/advisor/layeradvisor.h"
+#include "planning/advisor/layerbound.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// The most l x w bundles (either way round) that fit the marked cells of a small grid, by
+// trying everything: the first free cell either takes a bundle corner in one of two ways or
+// stays empty.
+class ExhaustivePacker {
+  public:
+    ExhaustivePacker(int width, int height, std::vector<char> usable, int l, int w)
+        : width_(width), height_(height), cells_(std::move(usable)), l_(l), w_(w) {
+        for (char c : cells_)
+            free_ += c;
+    }
+
+    static ExhaustivePacker Rectangle(int width, int height, int l, int w) {
+        return {width, height, std::vector<char>(static_cast<std::size_t>(width * height), 1), l,
+                w};
+    }
+
+    int Best() {
+        Search(0, 0, free_);
+        return best_;
+    }
+
+  private:
+    char& Cell(int x, int y) { return cells_[static_cast<std::size_t>(y * width_ + x)]; }
+
+    bool Fits(int x, int y, int a, int b) {
+        if (x + a > width_ || y + b > height_)
+            return false;
+        for (int j = y; j < y + b; ++j) {
+            for (int i = x; i < x + a; ++i) {
+                if (Cell(i, j) != 1)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    void Mark(int x, int y, int a, int b, char value) {
+        for (int j = y; j < y + b; ++j) {
+            for (int i = x; i < x + a; ++i)
+                Cell(i, j) = value;
+        }
+    }
+
+    void Search(int cell, int placed, int freeCells) {
+        if (placed + freeCells / (l_ * w_) <= best_)
+            return;
+        while (cell < width_ * height_ && cells_[static_cast<std::size_t>(cell)] != 1)
+            ++cell;
+        if (cell == width_ * height_) {
+            best_ = std::max(best_, placed);
+            return;
+        }
+        const int x = cell % width_, y = cell / width_;
+        for (const auto& [a, b] : {std::pair{l_, w_}, std::pair{w_, l_}}) {
+            if (Fits(x, y, a, b)) {
+                Mark(x, y, a, b, 2);
+                Search(cell + 1, placed + 1, freeCells - a * b);
+                Mark(x, y, a, b, 1);
+            }
+            if (l_ == w_)
+                break;
+        }
+        cells_[static_cast<std::size_t>(cell)] = 3;
+        Search(cell + 1, placed, freeCells - 1);
+        cells_[static_cast<std::size_t>(cell)] = 1;
+    }
+
+    int width_, height_;
+    std::vector<char> cells_; // 1 free, 2 covered, 3 left empty, 0 outside
+    int l_, w_;
+    int free_ = 0;
+    int best_ = 0;
+};
+
+struct Combination {
+    std::int64_t limit, p, q, largest;
+};
+
+class LargestCombinations : public ::testing::TestWithParam<Combination> {};
+
+TEST_P(LargestCombinations, IsTheLargestSumNotAboveTheLimit) {
+    const Combination& c = GetParam();
+    EXPECT_EQ(LargestCombination(c.limit, c.p, c.q), c.largest);
+    EXPECT_EQ(LargestCombination(c.limit, c.q, c.p), c.largest);
+}
+
+constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
+
+INSTANTIATE_TEST_SUITE_P(
+    Sides, LargestCombinations,
+    ::testing::Values(Combination{1200, 410, 310, 1130}, Combination{1200, 300, 200, 1200},
+                      Combination{800, 410, 310, 720}, Combination{40, 9, 7, 39},
+                      Combination{5, 7, 3, 3}, Combination{2, 7, 3, 0}, Combination{0, 7, 3, 0},
+                      Combination{-1, 7, 3, -1},
+                      // Far beyond a pallet: must still answer at once and exactly.
+                      Combination{Int32Max, 46341, 46340, Int32Max},
+                      Combination{Int32Max, 1, Int32Max, Int32Max},
+                      Combination{Int32Max - 1, Int32Max, Int32Max, 0}));
+
+// Every tiny rectangle against exhaustive search: the bound never cuts below the true best, and
+// the advisor finds exactly the true best. Sizes include layers no two-block or five-block
+// arrangement reaches.
+TEST(LayerUpperBound, HoldsAndTheAdvisorIsExactOnTinyRectangles) {
+    const int bundles[][2] = {{2, 1}, {3, 1}, {3, 2}, {4, 1}, {4, 3},
+                              {5, 2}, {5, 3}, {4, 2}, {7, 3}};
+    int boundMet = 0, cases = 0;
+    for (const auto& [l, w] : bundles) {
+        for (int X = 1; X <= 13; ++X) {
+            for (int Y = 1; Y <= X && X * Y <= 120; ++Y) {
+                SCOPED_TRACE(::testing::Message()
+                             << X << " x " << Y << ", bundle " << l << " x " << w);
+                const int best = ExhaustivePacker::Rectangle(X, Y, l, w).Best();
+                const BestLayer layer =
+                    FindBestLayer(X, Y, l, w, AdvisorBudget::EvaluationsOnly(10'000'000));
+                EXPECT_GE(layer.UpperBound, best);
+                EXPECT_EQ(layer.Count, best);
+                boundMet += layer.UpperBound == best;
+                ++cases;
+            }
+        }
+    }
+    // A bound that is mostly loose would prove nothing.
+    EXPECT_GT(boundMet, cases * 9 / 10);
+}
+
+TEST(LayerUpperBound, SideWasteCutsBelowTheArea) {
+    // 1200 x 800 holds at most 1200 x 790 of sums of 180 and 140, room for 37.1 bundles; the
+    // corners left over by 180-long bars take 36 bundles' worth less.
+    EXPECT_EQ(LayerUpperBound(1200, 800, 180, 140), 36);
+    EXPECT_EQ(FindBestLayer(1200, 800, 180, 140, AdvisorBudget::EvaluationsOnly(5'000'000)).Count,
+              36);
+    EXPECT_EQ(LayerUpperBound(1200, 800, 300, 200), 16);
+    EXPECT_EQ(LayerUpperBound(0, 800, 300, 200), 0);
+    EXPECT_EQ(LayerUpperBound(1200, 800, 0, 200), 0);
+    EXPECT_EQ(LayerUpperBound(250, 800, 300, 200), 2); // all standing the same way
+}
+
+// The colour count bounds L-shaped regions too: never below their true best, and sometimes well
+// below their area.
+TEST(ColouringBound, HoldsForLShapedRegions) {
+    std::vector<std::int64_t> scratch;
+    int belowArea = 0;
+    for (const auto& [l, w] : {std::pair{3, 2}, std::pair{4, 3}, std::pair{5, 2}}) {
+        for (int X = 2; X <= 11; ++X) {
+            for (int Y = 2; Y <= 11; ++Y) {
+                for (int x = 1; x < X; x += 2) {
+                    for (int y = 1; y < Y; y += 2) {
+                        std::vector<char> cells(static_cast<std::size_t>(X * Y), 0);
+                        for (int j = 0; j < Y; ++j) {
+                            for (int i = 0; i < X; ++i)
+                                cells[static_cast<std::size_t>(j * X + i)] = i < x || j < y;
+                        }
+                        const CellBlock blocks[] = {{0, 0, X, y}, {0, y, x, Y - y}};
+                        const std::int64_t bound = ColouringBound(blocks, l, w, scratch);
+                        ExhaustivePacker packer(X, Y, cells, l, w);
+                        ASSERT_GE(bound, packer.Best())
+                            << "L " << X << " x " << Y << " column " << x << " row " << y;
+                        belowArea += bound < (X * y + x * (Y - y)) / (l * w);
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(belowArea, 0);
+}
+
+TEST(ColouringBound, MatchesTheSideWasteOnRectangles) {
+    std::vector<std::int64_t> scratch;
+    for (std::int64_t x = 1; x <= 30; ++x) {
+        for (std::int64_t y = 1; y <= 30; ++y) {
+            const CellBlock whole[] = {{0, 0, x, y}};
+            const std::int64_t waste = std::max(BarWaste(x, y, 7), BarWaste(x, y, 3));
+            EXPECT_EQ(ColouringBound(whole, 7, 3, scratch), (x * y - waste) / 21)
+                << x << " x " << y;
+        }
+    }
+}
+
+} // namespace
