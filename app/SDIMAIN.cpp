@@ -6,6 +6,7 @@
 #include "app/desktop.h"
 #include "app/picturebox.h"
 #include "app/settings/settingsfile.h"
+#include "app/shell/advice.h"
 #include "app/shell/errorreport.h"
 #include "app/shell/fieldnumbers.h"
 #include "app/shell/loadfields.h"
@@ -165,6 +166,17 @@ void TSDIAppForm::CreateControls() {
     Label12 = resultLabel(46);
     Label19 = resultLabel(68);
 
+    // The advisor's block fills the free band between the box group and "Расчет".
+    Label21 = new QLabel(client);
+    Label21->setGeometry(18, 392, 370, 100);
+    Label21->setWordWrap(true);
+    Label21->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label21->hide();
+    Button3 = new QPushButton(Q(Texts::Advice::ShowBestButton), client);
+    Button3->setGeometry(210, 513, 149, 34);
+    Button3->setCheckable(true);
+    Button3->setEnabled(false);
+
     Image2 = new PictureBox(client);
     Image2->setGeometry(ClientWidth - ResultPictureWidth, 0, ResultPictureWidth, ClientHeight);
 
@@ -174,6 +186,8 @@ void TSDIAppForm::CreateControls() {
             [this] { RunCommand([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this,
             [this] { RunCommand([this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { RunCommand([this] { Button3Click(); }); });
     connect(Image2, &PictureBox::DoubleClicked, this,
             [this] { RunCommand([this] { Image2DblClick(); }); });
 }
@@ -202,6 +216,15 @@ void TSDIAppForm::CreateMenus() {
     N12->setCheckable(true);
     N12->setChecked(true);
     N7->addAction(N12);
+    N18 = new QAction(Q(Texts::Advice::ShowBestLayer), N7);
+    N18->setCheckable(true);
+    N18->setEnabled(false);
+    N7->addAction(N18);
+    connect(N18, &QAction::triggered, this, [this] {
+        // The item turned its mark already; the button follows it and does the work.
+        Button3->setChecked(N18->isChecked());
+        RunCommand([this] { Button3Click(); });
+    });
     N8 = action(bar, Texts::MenuHelp, &TSDIAppForm::N8Click);
     N9 = action(bar, Texts::MenuExit, &TSDIAppForm::N9Click);
     N9->setShortcut(QKeySequence::Quit);
@@ -269,7 +292,14 @@ void TSDIAppForm::MaskEdit3Change() {
 
 void TSDIAppForm::StartPicture() {
     picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
-    BeginResultPicture(*picture, scene, cxColorComboBox1->SelectedColour());
+    pictureColour = cxColorComboBox1->SelectedColour();
+    BeginResultPicture(*picture, scene, pictureColour);
+    // The advice belongs to the picture it was made with: a new calculation starts without it.
+    advice.reset();
+    Label21->hide();
+    Button3->setEnabled(false);
+    N18->setEnabled(false);
+    ShowBestLayer(false);
     Image2->SetImage(picture->Image());
 }
 
@@ -326,18 +356,19 @@ void TSDIAppForm::Button1Click() {
         Label19->show();
     }
 
+    TextBlockFields fields;
+    fields.PalletLength = S(MaskEdit4);
+    fields.PalletWidth = S(MaskEdit5);
+    fields.BundleLength = S(MaskEdit1);
+    fields.BundleWidth = S(MaskEdit2);
+    fields.BundleHeight = request.BundleHeight;
+    fields.BundlesInOrder = bundlesInOrder;
+    fields.DecimalSeparator = DecimalSeparator();
     if (N12->isChecked()) {
-        TextBlockFields fields;
-        fields.PalletLength = S(MaskEdit4);
-        fields.PalletWidth = S(MaskEdit5);
-        fields.BundleLength = S(MaskEdit1);
-        fields.BundleWidth = S(MaskEdit2);
-        fields.BundleHeight = request.BundleHeight;
-        fields.BundlesInOrder = bundlesInOrder;
-        fields.DecimalSeparator = DecimalSeparator();
         WriteTextBlock(*picture, TextBlockLines(plan, fields));
         Image2->SetImage(picture->Image());
     }
+    ShowAdvice(plan, request, fields);
     if (pictureRefused)
         throw PictureTooLargeError();
 }
@@ -402,8 +433,60 @@ void TSDIAppForm::N2Click() {
 
 void TSDIAppForm::Image2DblClick() {
     // Before the first calculation there is no picture: the clipboard keeps what it holds.
-    if (picture)
-        desktop.SetClipboardImage(picture->Image());
+    if (const ImageCanvas* shown = ShownPicture())
+        desktop.SetClipboardImage(shown->Image());
+}
+
+const ImageCanvas* TSDIAppForm::ShownPicture() const {
+    return bestPicture ? bestPicture.get() : picture.get();
+}
+
+void TSDIAppForm::ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
+                             const TextBlockFields& fields) {
+    advice = std::make_unique<LayerAdvice>(AdviseLayer(plan, request));
+    QStringList lines;
+    for (const std::string& line : AdviceLines(*advice, fields.BundlesInOrder))
+        lines << Q(line);
+    Label21->setText(lines.join('\n'));
+    Label21->show();
+    bestTextLines.clear();
+    if (N12->isChecked())
+        bestTextLines = TextBlockLines(advice->BestPlan, fields);
+    const bool drawable = advice->Available && advice->Best.Count > 0;
+    Button3->setEnabled(drawable);
+    N18->setEnabled(drawable);
+}
+
+void TSDIAppForm::ShowBestLayer(bool shown) {
+    Button3->setChecked(shown);
+    N18->setChecked(shown);
+    if (!shown) {
+        bestPicture.reset();
+        if (picture)
+            Image2->SetImage(picture->Image());
+        return;
+    }
+    auto drawing =
+        std::make_unique<ImageCanvas>(picture->Image().width(), picture->Image().height());
+    SceneState bestScene;
+    DrawBestLayerPicture(*drawing, bestScene, pictureColour, *advice, drawing->Image().width(),
+                         drawing->Image().height(), bestTextLines);
+    bestPicture = std::move(drawing);
+    Image2->SetImage(bestPicture->Image());
+}
+
+void TSDIAppForm::Button3Click() {
+    const bool wanted = Button3->isChecked();
+    if (!advice || !picture) {
+        ShowBestLayer(false);
+        return;
+    }
+    try {
+        ShowBestLayer(wanted);
+    } catch (...) {
+        ShowBestLayer(false);
+        throw;
+    }
 }
 
 void TSDIAppForm::N12Click() {

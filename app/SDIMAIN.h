@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -20,7 +21,11 @@ class ColourComboBox;
 class Desktop;
 class ImageCanvas;
 class PictureBox;
+struct LayerAdvice;
 struct LoadFields;
+struct LoadPlan;
+struct LoadRequest;
+struct TextBlockFields;
 struct StoredInputs;
 
 // The main window: every input lives as text in its fields, every command reads the texts when it
@@ -47,6 +52,7 @@ class TSDIAppForm : public QMainWindow {
     void N12Click();       // text on the picture on or off
     void N8Click();        // open the user guide
     void N9Click();        // close the window
+    void Button3Click();   // the advisor's best layer in the picture, or back to two blocks
     void FormShow();       // the start sequence
     void LoadSettings();
     void SaveSettings();
@@ -87,6 +93,9 @@ class TSDIAppForm : public QMainWindow {
     QLabel* Label19;
     QLabel* Image1;
     PictureBox* Image2;
+    // the layer advisor
+    QLabel* Label21;
+    QPushButton* Button3;
     // menus
     QMenu* N5;
     QAction* N4;
@@ -100,6 +109,7 @@ class TSDIAppForm : public QMainWindow {
     QAction* N12;
     QAction* N8;
     QAction* N9;
+    QAction* N18; // the best layer in the picture, under N7
     QMenu* PopupMenu1;
     QAction* N3;
     QAction* N14;
@@ -121,6 +131,10 @@ class TSDIAppForm : public QMainWindow {
     QLineEdit* AddField(int left, int top, int width, const char* label, const char* text = "");
     void PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third, const char* message);
     void StartPicture();
+    void ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
+                    const TextBlockFields& fields);
+    void ShowBestLayer(bool shown);
+    const ImageCanvas* ShownPicture() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
     LoadFields CurrentLoadFields() const;
@@ -133,4 +147,9 @@ class TSDIAppForm : public QMainWindow {
     bool shown = false;
     SceneState scene;
     std::unique_ptr<ImageCanvas> picture;
+    Colour pictureColour = clSilver; // the picture's colour, for the best layer drawn later
+    // The advice of the last calculation, and its best layer's picture while it is shown.
+    std::unique_ptr<LayerAdvice> advice;
+    std::vector<std::string> bestTextLines;
+    std::unique_ptr<ImageCanvas> bestPicture;
 };

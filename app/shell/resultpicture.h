@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/advice.h"
 #include "planning/loadplan.h"
 #include "render/PodNew.h"
 #include "render/canvas.h"
@@ -31,3 +32,13 @@ void WriteTextBlock(Canvas& canvas, const std::vector<std::string>& lines);
 void DrawResultPicture(Canvas& canvas, SceneState& scene, Colour colour, const LoadPlan& plan,
                        double bundleLength, double bundleWidth, double bundleHeight,
                        int pictureWidth, int pictureHeight, const std::vector<std::string>& lines);
+
+// The loaded pallet with the advisor's best layer in every layer, on the same view; the pallet
+// spans the overhangs the best layer uses.
+void DrawBestLayerLoad(Canvas& canvas, SceneState& scene, const LayerAdvice& advice,
+                       int pictureWidth, int pictureHeight);
+
+// All three steps for the best layer's picture.
+void DrawBestLayerPicture(Canvas& canvas, SceneState& scene, Colour colour,
+                          const LayerAdvice& advice, int pictureWidth, int pictureHeight,
+                          const std::vector<std::string>& lines);

@@ -114,3 +114,11 @@ inline constexpr const char* NoSettingsFile = "settings file not found: ";
 inline constexpr const char* CannotWrite = "cannot write ";
 
 } // namespace Texts::Report
+
+// The layer advisor's block, menu item and button.
+namespace Texts::Advice {
+
+inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
+inline constexpr const char* ShowBestButton = "Лучшая схема";
+
+} // namespace Texts::Advice
