@@ -4,6 +4,7 @@
 #include "app/canvas/svgcanvas.h"
 #include "app/settings/colourtext.h"
 #include "app/settings/settingsfile.h"
+#include "app/shell/advice.h"
 #include "app/shell/errorreport.h"
 #include "app/shell/fieldnumbers.h"
 #include "app/shell/loadfields.h"
@@ -37,10 +38,11 @@ struct Options {
     std::vector<std::string> bundle;
     std::optional<std::string> box;
     std::optional<std::string> pallet, overhang, maxHeight, bundles, colour, profile;
-    std::optional<std::string> perBundle, boxes, settings, png, svg, size;
+    std::optional<std::string> perBundle, boxes, settings, png, svg, size, bestPng, bestSvg;
     bool heightWithoutPallet = false;
     bool noText = false;
     bool json = false;
+    bool advice = false;
     bool help = false;
 };
 
@@ -60,11 +62,14 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--svg", &o.svg},
         {"--size", &o.size},
         {"--box", &o.box},
+        {"--best-png", &o.bestPng},
+        {"--best-svg", &o.bestSvg},
     };
     const std::pair<const char*, bool*> flags[] = {
         {"--height-without-pallet", &o.heightWithoutPallet},
         {"--no-text", &o.noText},
         {"--json", &o.json},
+        {"--advice", &o.advice},
         {"--help", &o.help},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -188,9 +193,33 @@ struct Result {
     LoadRequest request;
     TextBlockFields fields;
     std::vector<std::string> lines;
+    std::optional<LayerAdvice> advice; // with --advice or a best-layer picture
 };
 
-void PrintJson(const Result& r, std::ostream& out) {
+std::string JsonOverhangStep(const std::optional<OverhangStep>& step) {
+    if (!step)
+        return "null";
+    return "{\"extraMm\": " + std::to_string(step->ExtraMm) +
+           ", \"count\": " + std::to_string(step->Count) + "}";
+}
+
+void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
+    const BestLayer& best = advice.Best;
+    json << ", \"bestLayer\": {\"count\": " << best.Count << ", \"upperBound\": " << best.UpperBound
+         << ", \"optimal\": " << (best.Optimal ? "true" : "false")
+         << ", \"timedOut\": " << (best.TimedOut ? "true" : "false")
+         << ", \"total\": " << advice.BestPlan.Total << ", \"placements\": [";
+    for (std::size_t i = 0; i < best.Placements.size(); ++i) {
+        const Placement& p = best.Placements[i];
+        json << (i ? ", " : "") << "[" << p.X << ", " << p.Y << ", " << p.LengthAlongX << ", "
+             << p.WidthAlongY << "]";
+    }
+    json << "]}, \"overhangAdvice\": {\"alongLength\": "
+         << JsonOverhangStep(advice.Overhang.AlongLength)
+         << ", \"alongWidth\": " << JsonOverhangStep(advice.Overhang.AlongWidth) << "}";
+}
+
+void PrintJson(const Result& r, bool advice, std::ostream& out) {
     const LoadPlan& p = r.plan;
     std::ostringstream json;
     json << "{\"total\": " << p.Total << ", \"perLayer\": " << p.LayerCount
@@ -212,6 +241,8 @@ void PrintJson(const Result& r, std::ostream& out) {
              << ", \"pallets\": " << PalletsForOrder(*r.fields.BundlesInOrder, p.Total)
              << ", \"lastPallet\": " << BundlesOnLastPallet(*r.fields.BundlesInOrder, p.Total);
     }
+    if (r.advice && advice)
+        PrintAdviceJson(*r.advice, json);
     json << ", \"lines\": [";
     for (std::size_t i = 0; i < r.lines.size(); ++i)
         json << (i ? ", " : "") << JsonString(r.lines[i]);
@@ -219,32 +250,47 @@ void PrintJson(const Result& r, std::ostream& out) {
     out << json.str() << "\n";
 }
 
-void WritePictures(const Options& o, const Result& r, Colour colour, bool withText) {
-    if (!o.png && !o.svg)
-        return;
-    const auto [width, height] = PictureSize(o);
-    const std::vector<std::string> noLines;
-    const std::vector<std::string>& lines = withText ? r.lines : noLines;
-    auto draw = [&](Canvas& canvas) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, colour, r.plan, r.request.BundleLength,
-                          r.request.BundleWidth, r.request.BundleHeight, width, height, lines);
-    };
-    if (o.png) {
+// Writes a picture drawn by `draw` into each file asked for.
+template <typename Draw>
+void WritePicture(const std::optional<std::string>& png, const std::optional<std::string>& svg,
+                  std::pair<int, int> size, Draw draw) {
+    const auto [width, height] = size;
+    if (png) {
         ImageCanvas canvas(width, height);
-        draw(canvas);
-        if (!canvas.Image().save(QString::fromStdString(*o.png), "PNG"))
-            throw UsageError(Texts::Report::CannotWrite + *o.png);
+        draw(canvas, width, height);
+        if (!canvas.Image().save(QString::fromStdString(*png), "PNG"))
+            throw UsageError(Texts::Report::CannotWrite + *png);
     }
-    if (o.svg) {
+    if (svg) {
         SvgCanvas canvas(width, height);
-        draw(canvas);
-        std::ofstream file(*o.svg, std::ios::binary | std::ios::trunc);
+        draw(canvas, width, height);
+        std::ofstream file(*svg, std::ios::binary | std::ios::trunc);
         file << canvas.Document();
         file.close();
         if (!file)
-            throw UsageError(Texts::Report::CannotWrite + *o.svg);
+            throw UsageError(Texts::Report::CannotWrite + *svg);
     }
+}
+
+void WritePictures(const Options& o, const Result& r, Colour colour, bool withText) {
+    if (!o.png && !o.svg && !o.bestPng && !o.bestSvg)
+        return;
+    const std::pair<int, int> size = PictureSize(o);
+    const std::vector<std::string> noLines;
+    WritePicture(o.png, o.svg, size, [&](Canvas& canvas, int width, int height) {
+        SceneState scene;
+        DrawResultPicture(canvas, scene, colour, r.plan, r.request.BundleLength,
+                          r.request.BundleWidth, r.request.BundleHeight, width, height,
+                          withText ? r.lines : noLines);
+    });
+    if (!r.advice)
+        return;
+    const std::vector<std::string> bestLines =
+        withText ? TextBlockLines(r.advice->BestPlan, r.fields) : noLines;
+    WritePicture(o.bestPng, o.bestSvg, size, [&](Canvas& canvas, int width, int height) {
+        SceneState scene;
+        DrawBestLayerPicture(canvas, scene, colour, *r.advice, width, height, bestLines);
+    });
 }
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -323,13 +369,18 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (!inputs.BundlesInOrder.empty())
         r.fields.BundlesInOrder = ToWhole(inputs.BundlesInOrder);
     r.lines = TextBlockLines(r.plan, r.fields);
+    if (o.advice || o.bestPng || o.bestSvg)
+        r.advice = AdviseLayer(r.plan, r.request);
 
     WritePictures(o, r, inputs.DrawingColour, inputs.AddText);
     if (o.json) {
-        PrintJson(r, out);
+        PrintJson(r, o.advice, out);
     } else {
         for (const std::string& line : r.lines)
             out << line << "\n";
+        if (o.advice)
+            for (const std::string& line : AdviceLines(*r.advice, r.fields.BundlesInOrder))
+                out << line << "\n";
     }
     return 0;
 }

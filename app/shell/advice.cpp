@@ -8,9 +8,12 @@
 
 namespace {
 
-// A size the advisor can take: a whole number of millimetres within 32 bits.
-bool WholeMillimetres(double value, std::int32_t& mm) {
+// A side the advisor can take, in whole millimetres within 32 bits. A pallet side is cut down to
+// whole millimetres, which can only make the advice more careful; a bundle must be whole.
+bool Millimetres(double value, std::int32_t& mm, bool mustBeWhole) {
     if (!(std::fabs(value) <= std::numeric_limits<std::int32_t>::max()))
+        return false;
+    if (mustBeWhole && value != std::trunc(value))
         return false;
     mm = static_cast<std::int32_t>(std::trunc(value));
     return true;
@@ -50,10 +53,10 @@ LayerAdvice AdviseLayer(const LoadPlan& plan, const LoadRequest& request,
     const std::int32_t maxWidthOverhang =
         plan.Turned ? request.LengthOverhang : request.WidthOverhang;
     std::int32_t palletLength = 0, palletWidth = 0, length = 0, width = 0;
-    if (!WholeMillimetres(plan.PalletLength, palletLength) ||
-        !WholeMillimetres(plan.PalletWidth, palletWidth) ||
-        !WholeMillimetres(request.BundleLength, length) ||
-        !WholeMillimetres(request.BundleWidth, width))
+    if (!Millimetres(plan.PalletLength, palletLength, false) ||
+        !Millimetres(plan.PalletWidth, palletWidth, false) ||
+        !Millimetres(request.BundleLength, length, true) ||
+        !Millimetres(request.BundleWidth, width, true))
         return advice;
     const std::int64_t x = std::int64_t{palletLength} + maxLengthOverhang;
     const std::int64_t y = std::int64_t{palletWidth} + maxWidthOverhang;
@@ -88,7 +91,7 @@ LayerAdvice AdviseLayer(const LoadPlan& plan, const LoadRequest& request,
 std::vector<std::string> AdviceLines(const LayerAdvice& advice,
                                      std::optional<std::int64_t> bundlesInOrder) {
     if (!advice.Available)
-        return {"Совет по схеме слоя: размеры должны быть целыми миллиметрами."};
+        return {"Совет по схеме слоя: размеры пачки должны быть целыми миллиметрами."};
     const BestLayer& best = advice.Best;
     std::vector<std::string> lines;
     if (best.Count == 0) {

@@ -95,6 +95,11 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
                              scene is fitted to W x (H - 80)
   --no-text                  leave the text block off the picture
   --json                     print the results as one JSON object instead of text
+  --advice                   add the layer advisor's lines after the result lines (with --json:
+                             "bestLayer" with every placement [x, y, along x, along y], and
+                             "overhangAdvice")
+  --best-png FILE            write the picture of the load with the advisor's best layer as PNG
+  --best-svg FILE            the same as SVG
   --help                     show this help
 
 Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.

@@ -197,3 +197,51 @@ TEST(Report, SettingsFileWithoutOverhangsReportsTheEmptyField) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Report, AdviceFollowsTheResultLines) {
+    const Outcome r = Report({"410x310x100", "--advice", "--bundles", "500"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("На последнем поддоне: 50 пачек.\n"
+                         "Лучшая схема слоя: 6 пачек (схема двух блоков: 5).\n"
+                         "Больше пачек в слое не уложить: схема оптимальна.\n"
+                         "С ней всего в укладке 108 пачек, поддонов: 5.\n"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(Report, AdviceJsonListsEveryPlacementOfTheBestLayer) {
+    const Outcome r = Report({"410x310x100", "--advice", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"bestLayer\": {\"count\": 6, \"upperBound\": 6, \"optimal\": true"),
+              std::string::npos)
+        << r.out;
+    const std::size_t start = r.out.find("\"placements\": [");
+    ASSERT_NE(start, std::string::npos);
+    const std::string placements = r.out.substr(start, r.out.find("]]", start) - start);
+    const std::regex placement("\\[(\\d+), (\\d+), (\\d+), (\\d+)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(placements.begin(), placements.end(), placement),
+                            std::sregex_iterator()),
+              6);
+    EXPECT_NE(r.out.find("\"overhangAdvice\": {\"alongLength\": {\"extraMm\": 40, \"count\": 7}"),
+              std::string::npos);
+    // Without --advice the JSON stays as it was.
+    EXPECT_EQ(Report({"410x310x100", "--json"}).out.find("bestLayer"), std::string::npos);
+}
+
+TEST(Report, BestLayerPictureHoldsTheBestLayerInEveryLayer) {
+    QTemporaryDir dir;
+    const std::string svg = dir.filePath("best.svg").toStdString();
+    const std::string png = dir.filePath("best.png").toStdString();
+    ASSERT_EQ(Report({"410x310x100", "--best-svg", svg, "--best-png", png, "--no-text"}).status, 0);
+    const std::string document = ReadFile(svg);
+    const std::regex polygon("<polygon ");
+    // The pallet's 7 boxes and 6 bundles in each of 18 layers, three faces each.
+    EXPECT_EQ(std::distance(std::sregex_iterator(document.begin(), document.end(), polygon),
+                            std::sregex_iterator()),
+              (7 + 6 * 18) * 3);
+    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(417, 564));
+}
+
+} // namespace
