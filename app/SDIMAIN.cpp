@@ -250,10 +250,11 @@ void TSDIAppForm::CreateMenus() {
 }
 
 void TSDIAppForm::SetTabOrder() {
-    QWidget* order[] = {MaskEdit1,  MaskEdit2,  MaskEdit3,   MaskEdit4,        MaskEdit5,
-                        MaskEdit6,  MaskEdit7,  MaskEdit8,   cxColorComboBox1, Button1,
-                        MaskEdit9,  MaskEdit10, MaskEdit11,  Button2,          ComboBox1,
-                        MaskEdit12, MaskEdit13, cxCheckBox1, MaskEdit14};
+    // The advisor's button follows "Расчет", whose result it shows.
+    QWidget* order[] = {MaskEdit1, MaskEdit2,  MaskEdit3,  MaskEdit4,        MaskEdit5,
+                        MaskEdit6, MaskEdit7,  MaskEdit8,  cxColorComboBox1, Button1,
+                        Button3,   MaskEdit9,  MaskEdit10, MaskEdit11,       Button2,
+                        ComboBox1, MaskEdit12, MaskEdit13, cxCheckBox1,      MaskEdit14};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
