@@ -85,6 +85,20 @@ same_picture() { # a.png b.png
 key() { timeout 5 xdotool key --window "$window" --delay 30 "$@" 2>/dev/null; }
 type_text() { timeout 10 xdotool type --window "$window" --delay 30 "$1" 2>/dev/null; }
 
+# Types the three bundle fields from the first one, presses "Расчет" and double-clicks the
+# picture to copy it.
+type_bundle_calculate_copy() { # length width height, as typed
+    type_text "$1"
+    key Tab
+    type_text "$2"
+    key Tab
+    type_text "$3"
+    # From the bundle height, Tab seven times reaches "Расчет" (after the colour box).
+    key Tab Tab Tab Tab Tab Tab Tab space
+    sleep 0.3
+    timeout 5 xdotool mousemove --window "$window" 780 300 click --repeat 2 --delay 80 1
+}
+
 # 1. A bundle on the command line: calculated at once, its picture on the clipboard.
 "$cli" 600x400x300 --png "$work/cli-600.png" >/dev/null
 if start "$stowly" 600x400x300; then
@@ -96,15 +110,7 @@ fi
 # 2. Typing through the keyboard: letters, signs and separators are dropped, digits stay.
 #    The typed sizes are calculated and the picture copied, then compared with the report's.
 if start "$stowly"; then
-    type_text "6a0-0"
-    key Tab
-    type_text "4,0.0"
-    key Tab
-    type_text "3x0+0"
-    # From the bundle height, Tab seven times reaches "Расчет" (after the colour box).
-    key Tab Tab Tab Tab Tab Tab Tab space
-    sleep 0.3
-    timeout 5 xdotool mousemove --window "$window" 780 300 click --repeat 2 --delay 80 1
+    type_bundle_calculate_copy "6a0-0" "4,0.0" "3x0+0"
     check "typed sizes keep only their digits" clipboard_png "$work/clip-typed.png"
     check "the typed load is the report's load" same_picture "$work/clip-typed.png" "$work/cli-600.png"
     quit
@@ -131,14 +137,7 @@ printf '; planner settings\r\n[PALLETE]\r\nL=1000\r\nB=1200\r\nH=1800\r\nPH=0\r\
 "$cli" 600x400x300 --settings "$work/app/stowly.ini" --png "$work/cli-settings.png" >/dev/null
 if start "$work/app/stowly"; then
     # The fields now hold the file's values: a calculation shows the file's pallet.
-    type_text "600"
-    key Tab
-    type_text "400"
-    key Tab
-    type_text "300"
-    key Tab Tab Tab Tab Tab Tab Tab space
-    sleep 0.3
-    timeout 5 xdotool mousemove --window "$window" 780 300 click --repeat 2 --delay 80 1
+    type_bundle_calculate_copy 600 400 300
     check "settings file values are used" clipboard_png "$work/clip-settings.png"
     check "the window calculates with the file's inputs" same_picture "$work/clip-settings.png" "$work/cli-settings.png"
     quit
