@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -85,6 +86,10 @@ class ExhaustivePacker {
 
 struct Combination {
     std::int64_t limit, p, q, largest;
+
+    friend void PrintTo(const Combination& c, std::ostream* out) {
+        *out << c.limit << "_by_" << c.p << "_and_" << c.q;
+    }
 };
 
 class LargestCombinations : public ::testing::TestWithParam<Combination> {};
