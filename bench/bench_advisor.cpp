@@ -51,6 +51,11 @@ void BM_AdvisorGrid(benchmark::State& state) {
         state.counters["p90_ms"] = percentile(0.9);
         state.counters["p99_ms"] = percentile(0.99);
         state.counters["worst_ms"] = millis.back();
+        state.counters["over_5ms_pct"] =
+            100.0 *
+            static_cast<double>(millis.end() -
+                                std::upper_bound(millis.begin(), millis.end(), 5.0)) /
+            cases;
         state.counters["beats_two_block_pct"] = 100.0 * static_cast<double>(beats) / cases;
         state.counters["bundles_gained"] = static_cast<double>(gained);
         state.counters["proven_pct"] = 100.0 * static_cast<double>(proven) / cases;
