@@ -9,7 +9,8 @@
 
 namespace {
 
-// Both limits keep the tables to a few megabytes.
+// Both limits keep the first stage's tables to about fifteen megabytes; the second stage sets
+// its own limit.
 constexpr std::int64_t MaxSpan = 1 << 20;
 constexpr std::size_t MaxRasterPoints = 512;
 

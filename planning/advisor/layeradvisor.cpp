@@ -156,7 +156,7 @@ OverhangAdvice AdviseOverhang(std::int32_t palletLength, std::int32_t palletWidt
         const BestLayer layer = FindBestLayerWithin(static_cast<std::int32_t>(sx),
                                                     static_cast<std::int32_t>(sy), L, W, share);
         meter.Absorb(share);
-        advice.TimedOut = advice.TimedOut || layer.TimedOut;
+        advice.Incomplete = advice.Incomplete || layer.TimedOut || layer.SearchSkipped;
         return layer.Count;
     };
     const std::int64_t now = fits ? std::max(currentCount, search(x, y)) : currentCount;
@@ -165,7 +165,15 @@ OverhangAdvice AdviseOverhang(std::int32_t palletLength, std::int32_t palletWidt
                           bool growX) -> std::optional<OverhangStep> {
         for (std::size_t i = 0; i < extras.size(); ++i) {
             const std::int32_t extra = extras[i];
-            const std::int64_t count = search(growX ? x + extra : x, growX ? y : y + extra);
+            const std::int64_t sx = growX ? x + extra : x, sy = growX ? y : y + extra;
+            // The layer as typed may hold more than currentCount said: skip sides whose bound
+            // no longer leaves room above it.
+            if (LayerUpperBound(static_cast<std::int32_t>(sx), static_cast<std::int32_t>(sy), L,
+                                W) <= now) {
+                --searchesLeft;
+                continue;
+            }
+            const std::int64_t count = search(sx, sy);
             if (count > now) {
                 searchesLeft -= static_cast<std::int64_t>(extras.size() - i - 1);
                 return OverhangStep{extra, count};

@@ -98,8 +98,9 @@ struct OverhangAdvice {
     // None when no extra overhang up to MaxExtraOverhangMm raises the count.
     std::optional<OverhangStep> AlongLength;
     std::optional<OverhangStep> AlongWidth;
-    // The budget ran out before every candidate was tried: a step may have been missed.
-    bool TimedOut = false;
+    // A search behind the advice stopped short (the budget ran out, or a side was too large to
+    // search): a smaller step may have been missed.
+    bool Incomplete = false;
 };
 
 constexpr std::int32_t MaxExtraOverhangMm = 50;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -18,7 +19,7 @@ TEST(AdviseOverhang, FindsTheLeastExtraThatRaisesTheCount) {
     EXPECT_EQ(advice.AlongLength->ExtraMm, 10);
     EXPECT_EQ(advice.AlongLength->Count, 16);
     EXPECT_FALSE(advice.AlongWidth.has_value());
-    EXPECT_FALSE(advice.TimedOut);
+    EXPECT_FALSE(advice.Incomplete);
 }
 
 TEST(AdviseOverhang, EachSideOnItsOwn) {
@@ -49,16 +50,27 @@ TEST(AdviseOverhang, NothingWhenTheCountCannotRise) {
 }
 
 TEST(AdviseOverhang, SpentBudgetStillAdvisesSoundly) {
-    // With no search at all only the two-block layers are tried; the 1200 side still shows up,
-    // and the advice says it may have missed something.
-    const OverhangAdvice advice =
+    // No search at all: the two-block layers alone already prove 14 at 1190 and 16 at 1200, so
+    // the advice is whole.
+    const OverhangAdvice proven =
         AdviseOverhang(1170, 800, 20, 0, 300, 200, 14, AdvisorBudget::EvaluationsOnly(0));
-    ASSERT_TRUE(advice.AlongLength.has_value());
-    EXPECT_EQ(advice.AlongLength->ExtraMm, 10);
+    ASSERT_TRUE(proven.AlongLength.has_value());
+    EXPECT_EQ(proven.AlongLength->ExtraMm, 10);
+    EXPECT_EQ(proven.AlongLength->Count, 16);
+    EXPECT_FALSE(proven.Incomplete);
+    // Here the two-block layer as typed is not proven best, so the advice says it may be off.
+    const OverhangAdvice unproven =
+        AdviseOverhang(1200, 800, 0, 0, 410, 310, 5, AdvisorBudget::EvaluationsOnly(0));
+    EXPECT_TRUE(unproven.Incomplete);
 }
 
 struct OddAdvice {
     std::int32_t length, width, lengthOverhang, widthOverhang, L, W;
+
+    friend void PrintTo(const OddAdvice& c, std::ostream* out) {
+        *out << c.length << "+" << c.lengthOverhang << "x" << c.width << "+" << c.widthOverhang
+             << "_bundle_" << c.L << "x" << c.W;
+    }
 };
 
 class OddAdvices : public ::testing::TestWithParam<OddAdvice> {};

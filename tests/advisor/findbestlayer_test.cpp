@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -22,6 +23,10 @@ std::int64_t TwoBlockBest(std::int32_t X, std::int32_t Y, std::int32_t L, std::i
 struct KnownLayer {
     std::int32_t X, Y, L, W;
     std::int64_t count;
+
+    friend void PrintTo(const KnownLayer& c, std::ostream* out) {
+        *out << c.X << "x" << c.Y << "_bundle_" << c.L << "x" << c.W;
+    }
 };
 
 class KnownLayers : public ::testing::TestWithParam<KnownLayer> {};
@@ -161,6 +166,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct HugeInput {
     std::int32_t X, Y, L, W;
+
+    friend void PrintTo(const HugeInput& c, std::ostream* out) {
+        *out << c.X << "x" << c.Y << "_bundle_" << c.L << "x" << c.W;
+    }
 };
 
 class HugeInputs : public ::testing::TestWithParam<HugeInput> {};
