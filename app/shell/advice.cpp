@@ -121,5 +121,7 @@ std::vector<std::string> AdviceLines(const LayerAdvice& advice,
         lines.push_back(OverhangLine("по длине", *advice.Overhang.AlongLength));
     if (advice.Overhang.AlongWidth)
         lines.push_back(OverhangLine("по ширине", *advice.Overhang.AlongWidth));
+    if (advice.Overhang.Incomplete)
+        lines.push_back("Совет по свесам неполный: поиск остановлен по времени.");
     return lines;
 }

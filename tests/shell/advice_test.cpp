@@ -81,6 +81,7 @@ TEST(AdviceLines, SayHowTheBestLayerComparesWithTwoBlocks) {
     LayerAdvice overhangs = Made(4, 4, 4, true);
     overhangs.Overhang.AlongLength = OverhangStep{12, 5};
     overhangs.Overhang.AlongWidth = OverhangStep{3, 6};
+    overhangs.Overhang.Incomplete = true;
     const LinesCase cases[] = {
         {Made(7, 8, 8, true),
          95,
@@ -103,7 +104,8 @@ TEST(AdviceLines, SayHowTheBestLayerComparesWithTwoBlocks) {
          std::nullopt,
          {"Схема двух блоков оптимальна: больше 4 пачек в слое не уложить.",
           "Свес по длине на 12 мм. больше максимального даст 5 пачек в слое.",
-          "Свес по ширине на 3 мм. больше максимального даст 6 пачек в слое."}},
+          "Свес по ширине на 3 мм. больше максимального даст 6 пачек в слое.",
+          "Совет по свесам неполный: поиск остановлен по времени."}},
         {Made(0, 0, 0, true),
          std::nullopt,
          {"Пачка не помещается на поддон ни в одной схеме слоя."}},
