@@ -272,10 +272,10 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
     }
 }
 
-void WritePictures(const Options& o, const Result& r, Colour colour, bool withText) {
+void WritePictures(const Options& o, const Result& r, std::pair<int, int> size, Colour colour,
+                   bool withText) {
     if (!o.png && !o.svg && !o.bestPng && !o.bestSvg)
         return;
-    const std::pair<int, int> size = PictureSize(o);
     const std::vector<std::string> noLines;
     WritePicture(o.png, o.svg, size, [&](Canvas& canvas, int width, int height) {
         SceneState scene;
@@ -300,6 +300,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
+    const std::pair<int, int> pictureSize = PictureSize(o);
 
     StoredInputs inputs;
     if (o.settings) {
@@ -372,7 +373,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (o.advice || o.bestPng || o.bestSvg)
         r.advice = AdviseLayer(r.plan, r.request);
 
-    WritePictures(o, r, inputs.DrawingColour, inputs.AddText);
+    // The figures first: a load too large to draw still gets them, then the refusal.
     if (o.json) {
         PrintJson(r, o.advice, out);
     } else {
@@ -382,6 +383,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
             for (const std::string& line : AdviceLines(*r.advice, r.fields.BundlesInOrder))
                 out << line << "\n";
     }
+    out.flush();
+    WritePictures(o, r, pictureSize, inputs.DrawingColour, inputs.AddText);
     return 0;
 }
 

@@ -245,3 +245,15 @@ TEST(Report, BestLayerPictureHoldsTheBestLayerInEveryLayer) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Report, LoadTooLargeToDrawStillPrintsItsFigures) {
+    QTemporaryDir dir;
+    const Outcome r = Report({"1x1x1", "--png", dir.filePath("x.png").toStdString()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.out.find("Всего в укладке 1776000000 пачек.\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("500000"), std::string::npos) << r.err;
+}
+
+} // namespace
