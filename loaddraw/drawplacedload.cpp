@@ -1,7 +1,6 @@
 #include "loaddraw/drawplacedload.h"
 
-#include "loaddraw/drawblockpattern.h"
-#include "loaddraw/drawpallet.h"
+#include "loaddraw/drawload.h"
 #include "render/fperror.h"
 
 #include <cmath>
@@ -9,10 +8,8 @@
 void DrawPlacedLoad(SceneState& state, Canvas& canvas, const std::vector<LayerBox>& layer,
                     double RowSide, double SplitSide, double StackHeight, double BundleHeight,
                     std::int64_t AreaWidth, std::int64_t AreaHeight) {
-    if (state.PalletPending == 1)
-        DrawPallet(state, canvas, RowSide, SplitSide, StackHeight, BundleHeight, AreaWidth,
-                   AreaHeight);
-    state.PalletPending = 0;
+    DrawPendingPallet(state, canvas, RowSide, SplitSide, StackHeight, BundleHeight, AreaWidth,
+                      AreaHeight);
 
     const long double H = BundleHeight;
     const long double layers = std::trunc(Fp::Divide(StackHeight, H));

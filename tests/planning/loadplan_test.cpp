@@ -2,20 +2,14 @@
 
 #include "planning/rectop.h"
 
+#include "tests/support/loadrequests.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-LoadRequest Bundle(double length, double width, double height) {
-    LoadRequest r;
-    r.BundleLength = length;
-    r.BundleWidth = width;
-    r.BundleHeight = height;
-    return r;
-}
-
 TEST(PlanLoad, StackHeightLeavesRoomForThePalletWhenAsked) {
-    LoadRequest r = Bundle(600, 400, 150);
+    LoadRequest r = BundleRequest(600, 400, 150);
     EXPECT_EQ(PlanLoad(r).StackHeight, 1850);
     r.HeightIncludesPallet = false;
     EXPECT_EQ(PlanLoad(r).StackHeight, 2000);
@@ -39,7 +33,7 @@ class PlanOrientation : public ::testing::TestWithParam<OrientationCase> {};
 
 TEST_P(PlanOrientation, TakesTheBetterOrientationAndTrims) {
     const OrientationCase& c = GetParam();
-    LoadRequest r = Bundle(410, 300, 100);
+    LoadRequest r = BundleRequest(410, 300, 100);
     r.PalletLength = c.palletLength;
     r.PalletWidth = c.palletWidth;
     r.LengthOverhang = c.lengthOverhang;
@@ -77,7 +71,7 @@ TEST_P(PlanOrientation, TakesTheBetterOrientationAndTrims) {
 INSTANTIATE_TEST_SUITE_P(Orientations, PlanOrientation, ::testing::ValuesIn(orientationCases));
 
 TEST(PlanLoad, EqualTotalsKeepTheOrientationAsEntered) {
-    LoadRequest r = Bundle(400, 400, 100);
+    LoadRequest r = BundleRequest(400, 400, 100);
     r.LengthOverhang = 5;
     r.WidthOverhang = 7;
     const LoadPlan plan = PlanLoad(r);
@@ -110,7 +104,7 @@ class PlanTrim : public ::testing::TestWithParam<TrimCase> {};
 
 TEST_P(PlanTrim, TrimsEachOverhangToTheLeastThatKeepsTheTotal) {
     const TrimCase& c = GetParam();
-    LoadRequest r = Bundle(c.length, c.width, 100);
+    LoadRequest r = BundleRequest(c.length, c.width, 100);
     r.LengthOverhang = c.lengthOverhang;
     r.WidthOverhang = c.widthOverhang;
     const LoadPlan plan = PlanLoad(r);
@@ -124,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Overhangs, PlanTrim, ::testing::ValuesIn(trimCases));
 TEST(PlanLoad, TrimmingKeepsTheLastOverhangBeforeTheTotalDrops) {
     // One row of 100 x 100 bundles on a 1000-long side with 250 allowed: 12 bundles need 1200,
     // so 200 of the overhang stays; at 199 only 11 fit.
-    LoadRequest r = Bundle(100, 100, 100);
+    LoadRequest r = BundleRequest(100, 100, 100);
     r.PalletLength = 1000;
     r.PalletWidth = 100;
     r.LengthOverhang = 250;
@@ -136,14 +130,14 @@ TEST(PlanLoad, TrimmingKeepsTheLastOverhangBeforeTheTotalDrops) {
 }
 
 TEST(PlanLoad, BundleTallerThanTheStackHasNoLayers) {
-    const LoadPlan plan = PlanLoad(Bundle(600, 400, 1900));
+    const LoadPlan plan = PlanLoad(BundleRequest(600, 400, 1900));
     EXPECT_EQ(plan.Total, 0);
     EXPECT_EQ(plan.Layers, 0);
     EXPECT_EQ(plan.LayerCount, 4);
 }
 
 TEST(PlanLoad, MaximumHeightBelowThePalletLeavesAnEmptyLoadNotANegativeOne) {
-    LoadRequest r = Bundle(600, 400, 100);
+    LoadRequest r = BundleRequest(600, 400, 100);
     r.MaxHeight = 0; // stack height -150: minus one layer in the raw count
     const LoadPlan plan = PlanLoad(r);
     EXPECT_EQ(plan.StackHeight, -150);
@@ -152,14 +146,14 @@ TEST(PlanLoad, MaximumHeightBelowThePalletLeavesAnEmptyLoadNotANegativeOne) {
 }
 
 TEST(PlanLoad, BundleLargerThanThePalletHasNoLayersAtAll) {
-    const LoadPlan plan = PlanLoad(Bundle(1500, 900, 100));
+    const LoadPlan plan = PlanLoad(BundleRequest(1500, 900, 100));
     EXPECT_EQ(plan.LayerCount, 0);
     EXPECT_EQ(plan.Layers, 0);
     EXPECT_EQ(plan.Total, 0);
 }
 
 TEST(PlanLoad, ReportsLayersAboveSixteenBitsInFull) {
-    LoadRequest r = Bundle(10, 10, 10);
+    LoadRequest r = BundleRequest(10, 10, 10);
     r.PalletLength = 3000;
     r.PalletWidth = 3000;
     r.HeightIncludesPallet = false;
@@ -171,10 +165,10 @@ TEST(PlanLoad, ReportsLayersAboveSixteenBitsInFull) {
 }
 
 TEST(PlanLoad, RefusesSizesThatWouldTakeMinutes) {
-    LoadRequest r = Bundle(1, 1, 1);
+    LoadRequest r = BundleRequest(1, 1, 1);
     r.PalletWidth = 2e9;
     EXPECT_THROW(PlanLoad(r), PlanTooLargeError);
-    r = Bundle(600, 1, 100);
+    r = BundleRequest(600, 1, 100);
     r.LengthOverhang = 2000000000;
     EXPECT_THROW(PlanLoad(r), PlanTooLargeError);
 }

@@ -1,21 +1,15 @@
 #include "app/shell/advice.h"
 
+#include "tests/support/loadrequests.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-LoadRequest Bundle(double length, double width, double height) {
-    LoadRequest r;
-    r.BundleLength = length;
-    r.BundleWidth = width;
-    r.BundleHeight = height;
-    return r;
-}
-
 const AdvisorBudget Plenty = AdvisorBudget::EvaluationsOnly(50'000'000);
 
 TEST(AdviseLayer, BestLayerBecomesAPlanWithItsOwnTotal) {
-    const LoadRequest r = Bundle(410, 310, 100);
+    const LoadRequest r = BundleRequest(410, 310, 100);
     const LayerAdvice advice = AdviseLayer(PlanLoad(r), r, Plenty);
     ASSERT_TRUE(advice.Available);
     EXPECT_EQ(advice.TwoBlockCount, 5);
@@ -29,7 +23,7 @@ TEST(AdviseLayer, BestLayerBecomesAPlanWithItsOwnTotal) {
 
 TEST(AdviseLayer, OnlyTheOverhangTheBestLayerReachesIntoCounts) {
     // 600 x 400 fills 1200 x 800 exactly: 50 mm allowed along the length buys nothing.
-    LoadRequest r = Bundle(600, 400, 100);
+    LoadRequest r = BundleRequest(600, 400, 100);
     r.LengthOverhang = 50;
     const LayerAdvice advice = AdviseLayer(PlanLoad(r), r, Plenty);
     EXPECT_EQ(advice.Best.Count, 4);
@@ -38,7 +32,7 @@ TEST(AdviseLayer, OnlyTheOverhangTheBestLayerReachesIntoCounts) {
 }
 
 TEST(AdviseLayer, TakesTheOverhangsInTheTurnedFrame) {
-    LoadRequest r = Bundle(410, 300, 100);
+    LoadRequest r = BundleRequest(410, 300, 100);
     r.PalletLength = 800;
     r.PalletWidth = 1200;
     r.WidthOverhang = 50; // along the 1200 side, which becomes the length
@@ -51,7 +45,7 @@ TEST(AdviseLayer, TakesTheOverhangsInTheTurnedFrame) {
 }
 
 TEST(AdviseLayer, FractionalBundleSizesGetNoAdvice) {
-    const LoadRequest r = Bundle(410.5, 300, 100);
+    const LoadRequest r = BundleRequest(410.5, 300, 100);
     const LayerAdvice advice = AdviseLayer(PlanLoad(r), r, Plenty);
     EXPECT_FALSE(advice.Available);
     EXPECT_EQ(AdviceLines(advice, std::nullopt).size(), 1u);

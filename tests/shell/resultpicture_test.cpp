@@ -1,5 +1,6 @@
 #include "app/shell/resultpicture.h"
 #include "app/shell/resulttexts.h"
+#include "tests/support/loadrequests.h"
 #include "tests/support/recordingcanvas.h"
 
 #include <gtest/gtest.h>
@@ -7,10 +8,7 @@
 namespace {
 
 LoadPlan Plan(double length, double width, double height, std::int32_t lengthOverhang = 0) {
-    LoadRequest r;
-    r.BundleLength = length;
-    r.BundleWidth = width;
-    r.BundleHeight = height;
+    LoadRequest r = BundleRequest(length, width, height);
     r.LengthOverhang = lengthOverhang;
     return PlanLoad(r);
 }
