@@ -13,6 +13,8 @@
 #include "app/shell/sizeguard.h"
 #include "app/shell/sizetext.h"
 #include "app/shell/texts.h"
+#include "cli/jsonoutput.h"
+#include "cli/options.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
 
@@ -22,139 +24,12 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
-#include <stdexcept>
 
 namespace {
-
-// A mistake in how the report was called, as opposed to a value that does not convert.
-class UsageError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
-struct Options {
-    StoredInputs inputs;
-    std::vector<std::string> bundle;
-    std::optional<std::string> box;
-    std::optional<std::string> pallet, overhang, maxHeight, bundles, colour, profile;
-    std::optional<std::string> perBundle, boxes, settings, png, svg, size, bestPng, bestSvg;
-    bool heightWithoutPallet = false;
-    bool noText = false;
-    bool json = false;
-    bool advice = false;
-    bool help = false;
-};
-
-Options ParseArguments(const std::vector<std::string>& arguments) {
-    Options o;
-    const std::pair<const char*, std::optional<std::string>*> valued[] = {
-        {"--pallet", &o.pallet},
-        {"--overhang", &o.overhang},
-        {"--max-height", &o.maxHeight},
-        {"--bundles", &o.bundles},
-        {"--color", &o.colour},
-        {"--profile", &o.profile},
-        {"--per-bundle", &o.perBundle},
-        {"--boxes", &o.boxes},
-        {"--settings", &o.settings},
-        {"--png", &o.png},
-        {"--svg", &o.svg},
-        {"--size", &o.size},
-        {"--box", &o.box},
-        {"--best-png", &o.bestPng},
-        {"--best-svg", &o.bestSvg},
-    };
-    const std::pair<const char*, bool*> flags[] = {
-        {"--height-without-pallet", &o.heightWithoutPallet},
-        {"--no-text", &o.noText},
-        {"--json", &o.json},
-        {"--advice", &o.advice},
-        {"--help", &o.help},
-    };
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
-            o.bundle.push_back(argument);
-            continue;
-        }
-        // Both "--option value" and "--option=value".
-        const std::size_t equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
-        bool known = false;
-        for (const auto& [flag, value] : valued) {
-            if (name != flag)
-                continue;
-            known = true;
-            if (equals != std::string::npos)
-                *value = argument.substr(equals + 1);
-            else if (i + 1 < arguments.size())
-                *value = arguments[++i];
-            else
-                throw UsageError(Texts::Report::MissingValue + name);
-        }
-        for (const auto& [flag, value] : flags) {
-            if (argument == flag) {
-                known = true;
-                *value = true;
-            }
-        }
-        if (!known)
-            throw UsageError(Texts::Report::UnknownOption + argument);
-    }
-    if (o.bundle.size() > 3)
-        throw UsageError(Texts::Report::TooManySizes);
-    if (o.box && !o.bundle.empty())
-        throw UsageError(Texts::Report::BundleAndBox);
-    return o;
-}
-
-// "1200x800" into its two texts; the separator is x, X, * or the Cyrillic х.
-std::pair<std::string, std::string> SplitPair(const std::string& text) {
-    for (const std::string separator : {"x", "X", "*", "х"}) {
-        const std::size_t at = text.find(separator);
-        if (at != std::string::npos)
-            return {text.substr(0, at), text.substr(at + separator.size())};
-    }
-    return {text, text};
-}
 
 std::array<std::string, 3> FieldTexts(const std::array<double, 3>& sizes, char separator) {
     return {FormatGeneral(sizes[0], separator), FormatGeneral(sizes[1], separator),
             FormatGeneral(sizes[2], separator)};
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(double value) {
-    return FormatGeneral(value, '.');
 }
 
 // The box fields turned into bundle fields, as "Расчет пачки" does.
@@ -176,78 +51,6 @@ void DeriveBundleFromBox(const Options& o, char separator, LoadFields& fields,
     if (!inputs.BoxesInOrder.empty())
         inputs.BundlesInOrder =
             std::to_string(BundlesForBoxes(ToWhole(inputs.BoxesInOrder), perBundle));
-}
-
-std::pair<int, int> PictureSize(const Options& o) {
-    if (!o.size)
-        return {ResultPictureWidth, ResultPictureHeight};
-    const auto [w, h] = SplitPair(*o.size);
-    const std::int32_t width = ToWhole(w), height = ToWhole(h);
-    if (width < 1 || height < 1 || width > 20000 || height > 20000)
-        throw UsageError(Texts::Report::BadPictureSize + *o.size);
-    return {width, height};
-}
-
-struct Result {
-    LoadPlan plan;
-    LoadRequest request;
-    TextBlockFields fields;
-    std::vector<std::string> lines;
-    std::optional<LayerAdvice> advice; // with --advice or a best-layer picture
-};
-
-std::string JsonOverhangStep(const std::optional<OverhangStep>& step) {
-    if (!step)
-        return "null";
-    return "{\"extraMm\": " + std::to_string(step->ExtraMm) +
-           ", \"count\": " + std::to_string(step->Count) + "}";
-}
-
-void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
-    const BestLayer& best = advice.Best;
-    json << ", \"bestLayer\": {\"count\": " << best.Count << ", \"upperBound\": " << best.UpperBound
-         << ", \"optimal\": " << (best.Optimal ? "true" : "false")
-         << ", \"timedOut\": " << (best.TimedOut ? "true" : "false")
-         << ", \"total\": " << advice.BestPlan.Total << ", \"placements\": [";
-    for (std::size_t i = 0; i < best.Placements.size(); ++i) {
-        const Placement& p = best.Placements[i];
-        json << (i ? ", " : "") << "[" << p.X << ", " << p.Y << ", " << p.LengthAlongX << ", "
-             << p.WidthAlongY << "]";
-    }
-    json << "]}, \"overhangAdvice\": {\"alongLength\": "
-         << JsonOverhangStep(advice.Overhang.AlongLength)
-         << ", \"alongWidth\": " << JsonOverhangStep(advice.Overhang.AlongWidth) << "}";
-}
-
-void PrintJson(const Result& r, bool advice, std::ostream& out) {
-    const LoadPlan& p = r.plan;
-    std::ostringstream json;
-    json << "{\"total\": " << p.Total << ", \"perLayer\": " << p.LayerCount
-         << ", \"layers\": " << p.Layers << ", \"split\": " << JsonNumber(p.Split)
-         << ", \"lengthOverhang\": " << p.LengthOverhang
-         << ", \"widthOverhang\": " << p.WidthOverhang
-         << ", \"turned\": " << (p.Turned ? "true" : "false")
-         << ", \"palletLength\": " << JsonNumber(p.PalletLength)
-         << ", \"palletWidth\": " << JsonNumber(p.PalletWidth)
-         << ", \"rowSide\": " << JsonNumber(p.RowSide)
-         << ", \"splitSide\": " << JsonNumber(p.SplitSide)
-         << ", \"stackHeight\": " << JsonNumber(p.StackHeight)
-         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.request.BundleHeight, p.Layers))
-         << ", \"bundle\": {\"length\": " << JsonNumber(r.request.BundleLength)
-         << ", \"width\": " << JsonNumber(r.request.BundleWidth)
-         << ", \"height\": " << JsonNumber(r.request.BundleHeight) << "}";
-    if (r.fields.BundlesInOrder && p.Total > 0) {
-        json << ", \"bundlesInOrder\": " << *r.fields.BundlesInOrder
-             << ", \"pallets\": " << PalletsForOrder(*r.fields.BundlesInOrder, p.Total)
-             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.fields.BundlesInOrder, p.Total);
-    }
-    if (r.advice && advice)
-        PrintAdviceJson(*r.advice, json);
-    json << ", \"lines\": [";
-    for (std::size_t i = 0; i < r.lines.size(); ++i)
-        json << (i ? ", " : "") << JsonString(r.lines[i]);
-    json << "]}";
-    out << json.str() << "\n";
 }
 
 // Writes a picture drawn by `draw` into each file asked for.

@@ -1,0 +1,97 @@
+#include "cli/jsonoutput.h"
+
+#include "app/shell/fieldnumbers.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonNumber(double value) {
+    return FormatGeneral(value, '.');
+}
+
+std::string JsonOverhangStep(const std::optional<OverhangStep>& step) {
+    if (!step)
+        return "null";
+    return "{\"extraMm\": " + std::to_string(step->ExtraMm) +
+           ", \"count\": " + std::to_string(step->Count) + "}";
+}
+
+void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
+    const BestLayer& best = advice.Best;
+    json << ", \"bestLayer\": {\"count\": " << best.Count << ", \"upperBound\": " << best.UpperBound
+         << ", \"optimal\": " << (best.Optimal ? "true" : "false")
+         << ", \"timedOut\": " << (best.TimedOut ? "true" : "false")
+         << ", \"total\": " << advice.BestPlan.Total << ", \"placements\": [";
+    for (std::size_t i = 0; i < best.Placements.size(); ++i) {
+        const Placement& p = best.Placements[i];
+        json << (i ? ", " : "") << "[" << p.X << ", " << p.Y << ", " << p.LengthAlongX << ", "
+             << p.WidthAlongY << "]";
+    }
+    json << "]}, \"overhangAdvice\": {\"alongLength\": "
+         << JsonOverhangStep(advice.Overhang.AlongLength)
+         << ", \"alongWidth\": " << JsonOverhangStep(advice.Overhang.AlongWidth) << "}";
+}
+
+} // namespace
+
+void PrintJson(const Result& r, bool advice, std::ostream& out) {
+    const LoadPlan& p = r.plan;
+    std::ostringstream json;
+    json << "{\"total\": " << p.Total << ", \"perLayer\": " << p.LayerCount
+         << ", \"layers\": " << p.Layers << ", \"split\": " << JsonNumber(p.Split)
+         << ", \"lengthOverhang\": " << p.LengthOverhang
+         << ", \"widthOverhang\": " << p.WidthOverhang
+         << ", \"turned\": " << (p.Turned ? "true" : "false")
+         << ", \"palletLength\": " << JsonNumber(p.PalletLength)
+         << ", \"palletWidth\": " << JsonNumber(p.PalletWidth)
+         << ", \"rowSide\": " << JsonNumber(p.RowSide)
+         << ", \"splitSide\": " << JsonNumber(p.SplitSide)
+         << ", \"stackHeight\": " << JsonNumber(p.StackHeight)
+         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.request.BundleHeight, p.Layers))
+         << ", \"bundle\": {\"length\": " << JsonNumber(r.request.BundleLength)
+         << ", \"width\": " << JsonNumber(r.request.BundleWidth)
+         << ", \"height\": " << JsonNumber(r.request.BundleHeight) << "}";
+    if (r.fields.BundlesInOrder && p.Total > 0) {
+        json << ", \"bundlesInOrder\": " << *r.fields.BundlesInOrder
+             << ", \"pallets\": " << PalletsForOrder(*r.fields.BundlesInOrder, p.Total)
+             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.fields.BundlesInOrder, p.Total);
+    }
+    if (r.advice && advice)
+        PrintAdviceJson(*r.advice, json);
+    json << ", \"lines\": [";
+    for (std::size_t i = 0; i < r.lines.size(); ++i)
+        json << (i ? ", " : "") << JsonString(r.lines[i]);
+    json << "]}";
+    out << json.str() << "\n";
+}
