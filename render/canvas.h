@@ -57,3 +57,21 @@ class Canvas {
     // UTF-8 text with its top-left corner at (x, y), on an opaque background of the brush colour.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
 };
+
+// The pen and brush state every real drawing surface keeps the same way: a 1-pixel black pen
+// and a solid white brush to start with. Surfaces read it when they paint.
+class StatefulCanvas : public Canvas {
+  public:
+    Colour PenColour() const override { return pen; }
+    void SetPenColour(Colour colour) override { pen = colour; }
+    int PenWidth() const override { return penWidth; }
+    void SetPenWidth(int width) override { penWidth = width; }
+    Colour BrushColour() const override { return brush; }
+    void SetBrushColour(Colour colour) override { brush = colour; }
+    void SetBrushSolid() override {} // the only brush style there is
+
+  private:
+    Colour pen = clBlack;
+    int penWidth = 1;
+    Colour brush = clWhite;
+};

@@ -53,13 +53,13 @@ QPainter& ImageCanvas::Painter() {
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
     }
     // Only the low three bytes are painted.
-    const Colour pen = pen_ & 0xFFFFFF, brush = brush_ & 0xFFFFFF;
-    if (opened || pen != appliedPen_ || penWidth_ != appliedPenWidth_) {
+    const Colour pen = PenColour() & 0xFFFFFF, brush = BrushColour() & 0xFFFFFF;
+    if (opened || pen != appliedPen_ || PenWidth() != appliedPenWidth_) {
         QPen qpen(ToQColor(pen));
-        qpen.setWidth(penWidth_);
+        qpen.setWidth(PenWidth());
         painter_->setPen(qpen);
         appliedPen_ = pen;
-        appliedPenWidth_ = penWidth_;
+        appliedPenWidth_ = PenWidth();
     }
     if (opened || brush != appliedBrush_) {
         painter_->setBrush(ToQColor(brush));
@@ -75,7 +75,7 @@ void ImageCanvas::FillRect(int left, int top, int right, int bottom) {
     const int x2 = std::min(right, image_.width()), y2 = std::min(bottom, image_.height());
     if (x1 >= x2 || y1 >= y2)
         return;
-    Painter().fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(brush_));
+    Painter().fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(BrushColour()));
 }
 
 void ImageCanvas::Polygon(const Quad& points) {
@@ -93,7 +93,7 @@ void ImageCanvas::TextOut(int x, int y, const std::string& text) {
     const QFont font = PictureFont();
     const QFontMetrics metrics(font);
     painter.fillRect(QRect(x, y, metrics.horizontalAdvance(line), metrics.height()),
-                     ToQColor(brush_));
+                     ToQColor(BrushColour()));
     // Text is black whatever the pen: the pen carries the colour of the load.
     painter.save();
     painter.setFont(font);

@@ -14,7 +14,7 @@ class QPainter;
 //
 // Polygons and rectangles need no application object; TextOut needs the fonts, that is a
 // QGuiApplication (or QApplication) alive while it runs, and throws std::logic_error without one.
-class ImageCanvas : public Canvas {
+class ImageCanvas : public StatefulCanvas {
   public:
     // A fresh white picture; throws std::invalid_argument for a size that is not positive and
     // std::bad_alloc when the pixels cannot be had.
@@ -25,14 +25,6 @@ class ImageCanvas : public Canvas {
 
     // The picture as drawn so far. Copies of it are unaffected by later drawing.
     const QImage& Image() const;
-
-    Colour PenColour() const override { return pen_; }
-    void SetPenColour(Colour colour) override { pen_ = colour; }
-    int PenWidth() const override { return penWidth_; }
-    void SetPenWidth(int width) override { penWidth_ = width; }
-    Colour BrushColour() const override { return brush_; }
-    void SetBrushColour(Colour colour) override { brush_ = colour; }
-    void SetBrushSolid() override {} // the only brush style there is
 
     void FillRect(int left, int top, int right, int bottom) override;
     void Polygon(const Quad& points) override;
@@ -45,9 +37,6 @@ class ImageCanvas : public Canvas {
     // Open while drawing; Image() closes it so a copy taken then owns finished pixels, and the
     // next drawing opens it again on a detached image.
     mutable std::unique_ptr<QPainter> painter_;
-    Colour pen_ = clBlack;
-    int penWidth_ = 1;
-    Colour brush_ = clWhite;
     // What the open painter holds, so a box that sets the pen to black and back costs nothing
     // when the next one sets it to black again.
     Colour appliedPen_ = 0;

@@ -94,14 +94,14 @@ SvgCanvas::SvgCanvas(int width, int height) : width_(width), height_(height) {
 }
 
 void SvgCanvas::OpenPolygonGroup() {
-    if (groupPenWidth_ == penWidth_)
+    if (groupPenWidth_ == PenWidth())
         return;
     ClosePolygonGroup();
     // A width of 0 draws the thinnest line there is, one pixel, as on the raster picture.
-    const int strokeWidth = penWidth_ < 1 ? 1 : penWidth_;
+    const int strokeWidth = PenWidth() < 1 ? 1 : PenWidth();
     body_ += "<g transform=\"translate(0.5 0.5)\" stroke-width=\"" + std::to_string(strokeWidth) +
              "\">\n";
-    groupPenWidth_ = penWidth_;
+    groupPenWidth_ = PenWidth();
 }
 
 void SvgCanvas::ClosePolygonGroup() {
@@ -119,7 +119,7 @@ void SvgCanvas::FillRect(int left, int top, int right, int bottom) {
     const long long height = static_cast<long long>(bottom) - top;
     body_ += "<rect x=\"" + std::to_string(left) + "\" y=\"" + std::to_string(top) + "\" width=\"" +
              std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" fill=\"" +
-             HexColour(brush_) + "\"/>\n";
+             HexColour(BrushColour()) + "\"/>\n";
 }
 
 void SvgCanvas::Polygon(const Quad& points) {
@@ -130,16 +130,17 @@ void SvgCanvas::Polygon(const Quad& points) {
             body_ += ' ';
         body_ += std::to_string(points[i].X) + "," + std::to_string(points[i].Y);
     }
-    body_ += "\" fill=\"" + HexColour(brush_) + "\" stroke=\"" + HexColour(pen_) + "\"/>\n";
+    body_ += "\" fill=\"" + HexColour(BrushColour()) + "\" stroke=\"" + HexColour(PenColour()) +
+             "\"/>\n";
 }
 
 void SvgCanvas::TextOut(int x, int y, const std::string& text) {
     ClosePolygonGroup();
     // SVG has no text background of its own; a filter floods the text's box with the brush
     // colour and lays the glyphs over it. One filter per colour, written where first needed.
-    const std::string colour = HexColour(brush_);
+    const std::string colour = HexColour(BrushColour());
     const std::string filterId = "background" + colour.substr(1);
-    if (backgroundFilters_.insert(brush_ & 0xFFFFFF).second) {
+    if (backgroundFilters_.insert(BrushColour() & 0xFFFFFF).second) {
         body_ += "<filter id=\"" + filterId +
                  "\" x=\"0\" y=\"0\" width=\"1\" height=\"1\"><feFlood flood-color=\"" + colour +
                  "\"/><feComposite in=\"SourceGraphic\"/></filter>\n";

@@ -8,7 +8,7 @@
 // The picture as a standalone SVG document: every operation becomes one element, in drawing
 // order, so later shapes cover earlier ones exactly as on the pixel canvas. Polygons keep the
 // integer pixel points they were given. No Qt here: the document is plain text.
-class SvgCanvas : public Canvas {
+class SvgCanvas : public StatefulCanvas {
   public:
     // A white picture of the given size; throws std::invalid_argument for a size that is not
     // positive.
@@ -16,14 +16,6 @@ class SvgCanvas : public Canvas {
 
     // The whole document as drawn so far.
     std::string Document() const;
-
-    Colour PenColour() const override { return pen_; }
-    void SetPenColour(Colour colour) override { pen_ = colour; }
-    int PenWidth() const override { return penWidth_; }
-    void SetPenWidth(int width) override { penWidth_ = width; }
-    Colour BrushColour() const override { return brush_; }
-    void SetBrushColour(Colour colour) override { brush_ = colour; }
-    void SetBrushSolid() override {}
 
     void FillRect(int left, int top, int right, int bottom) override;
     void Polygon(const Quad& points) override;
@@ -39,9 +31,6 @@ class SvgCanvas : public Canvas {
     int width_;
     int height_;
     std::string body_;
-    Colour pen_ = clBlack;
-    int penWidth_ = 1;
-    Colour brush_ = clWhite;
     int groupPenWidth_ = -1;             // the stroke width of the open group, -1 when none is open
     std::set<Colour> backgroundFilters_; // colours that already have a text-background filter
 };
