@@ -56,6 +56,10 @@ class Canvas {
     virtual void Polygon(const Quad& points) = 0;
     // UTF-8 text with its top-left corner at (x, y), on an opaque background of the brush colour.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+
+    // A picture gets only the polygons that can be seen in it (the same pixels, fewer polygons);
+    // an operation list that other programs compare against gets every polygon of every box.
+    virtual bool KeepsEveryPolygon() const { return false; }
 };
 
 // The pen and brush state every real drawing surface keeps the same way: a 1-pixel black pen

@@ -88,7 +88,8 @@ std::string XmlEscape(const std::string& text) {
     return out;
 }
 
-SvgCanvas::SvgCanvas(int width, int height) : width_(width), height_(height) {
+SvgCanvas::SvgCanvas(int width, int height, bool visibleOnly)
+    : width_(width), height_(height), visibleOnly_(visibleOnly) {
     if (width <= 0 || height <= 0)
         throw std::invalid_argument("picture size must be positive");
 }
