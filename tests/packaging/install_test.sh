@@ -43,7 +43,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
     "Всего в укладке 126 пачек." ] || fail "the installed stowly-cli does not calculate"
 [ "$("$root/usr/bin/stowly" --version)" = "stowly $version" ] ||
     fail "stowly --version does not print $version"
-"$root/usr/bin/stowly" --help | grep -q '^Использование: stowly' || fail "stowly --help"
+grep -q "^Использование: stowly" <<<"$("$root/usr/bin/stowly" --help)" || fail "stowly --help"
 # The window itself starts, calculates its command-line bundle and keeps running.
 status=0
 timeout 3 "$root/usr/bin/stowly" 600x400x300 >/dev/null 2>&1 || status=$?

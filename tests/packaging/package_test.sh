@@ -21,9 +21,9 @@ for entry in './usr/bin/stowly -> ../lib/stowly/stowly' ./usr/bin/stowly-cli \
     ./usr/share/icons/hicolor/scalable/apps/stowly.svg \
     ./usr/share/icons/hicolor/256x256/apps/stowly.png \
     ./usr/share/doc/stowly/stowly.ini.example; do
-    printf '%s\n' "$listing" | grep -qxF -- "$entry" || fail "the .deb lacks $entry"
+    grep -qxF -- "$entry" <<<"$listing" || fail "the .deb lacks $entry"
 done
-printf '%s\n' "$listing" | grep -q 'stowly\.ini$' && fail "the .deb holds a stowly.ini"
+! grep -q 'stowly\.ini$' <<<"$listing" || fail "the .deb holds a stowly.ini"
 [ "$(dpkg-deb -f "$deb" Package)" = stowly ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -39,7 +39,7 @@ archive=$(ls "$work"/out/stowly-"$version"-portable-*.tar.gz)
 top=$(basename "$archive" .tar.gz)
 contents=$(tar -tzf "$archive")
 for file in stowly stowly-cli guide.docx stowly.ini stowly.ini.example README.txt; do
-    printf '%s\n' "$contents" | grep -qxF "$top/$file" || fail "the archive lacks $top/$file"
+    grep -qxF "$top/$file" <<<"$contents" || fail "the archive lacks $top/$file"
 done
 tar -xzf "$archive" -C "$work"
 folder=$work/$top
