@@ -1,6 +1,6 @@
 #include "cli/jsonoutput.h"
 
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/shell/advice.h"
-#include "app/shell/resulttexts.h"
+#include "shell/advice.h"
+#include "shell/resulttexts.h"
 #include "planning/loadplan.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
-#include "app/shell/errorreport.h"
+#include "shell/errorreport.h"
 
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
 #include "render/fperror.h"

@@ -1,7 +1,7 @@
-#include "app/shell/loadfields.h"
+#include "shell/loadfields.h"
 
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/sizeguard.h"
+#include "shell/fieldnumbers.h"
+#include "shell/sizeguard.h"
 
 #include <clocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/advice.h"
+#include "shell/advice.h"
 #include "planning/loadplan.h"
 #include "render/PodNew.h"
 #include "render/canvas.h"

@@ -1,9 +1,9 @@
-#include "app/settings/settingsfile.h"
+#include "settings/settingsfile.h"
 
-#include "app/settings/colourtext.h"
-#include "app/settings/inifile.h"
-#include "app/settings/replacefile.h"
-#include "app/shell/texts.h"
+#include "settings/colourtext.h"
+#include "settings/inifile.h"
+#include "settings/replacefile.h"
+#include "shell/texts.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 
 #include "planning/numberform.h"
 

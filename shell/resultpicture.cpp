@@ -1,6 +1,6 @@
-#include "app/shell/resultpicture.h"
+#include "shell/resultpicture.h"
 
-#include "app/shell/resulttexts.h"
+#include "shell/resulttexts.h"
 #include "loaddraw/drawload.h"
 #include "loaddraw/drawplacedload.h"
 
