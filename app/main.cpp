@@ -1,8 +1,8 @@
 #include "app/SDIMAIN.h"
 #include "app/desktop.h"
 #include "app/qttranslations.h"
-#include "app/shell/texts.h"
 #include "app/startoptions.h"
+#include "shell/texts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

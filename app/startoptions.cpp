@@ -1,6 +1,6 @@
 #include "app/startoptions.h"
 
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 
 std::optional<std::string> StartOptionReply(const std::vector<std::string>& arguments) {
     // Only the exact words: a bundle size may begin with anything that is not a digit, so

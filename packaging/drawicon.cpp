@@ -2,9 +2,9 @@
 // as an SVG document and as a square PNG, both on a transparent background.
 //
 //   stowly-drawicon ICON.svg ICON.png SIZE
-#include "app/canvas/imagecanvas.h"
-#include "app/canvas/svgcanvas.h"
-#include "app/shell/resultpicture.h"
+#include "canvas/imagecanvas.h"
+#include "canvas/svgcanvas.h"
+#include "shell/resultpicture.h"
 #include "loaddraw/drawload.h"
 #include "planning/loadplan.h"
 
