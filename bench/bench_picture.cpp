@@ -3,7 +3,7 @@
 // polygons (those the picture paints: the bundles that can be seen) with bare QPainter calls and
 // against the geometry alone (a canvas that paints nothing). Run with
 // --benchmark_repetitions=5 for medians.
-#include "app/canvas/imagecanvas.h"
+#include "canvas/imagecanvas.h"
 #include "loaddraw/drawload.h"
 #include "planning/rectop.h"
 

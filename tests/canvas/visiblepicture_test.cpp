@@ -1,6 +1,6 @@
 // A picture that paints only the faces that can be seen must be the very picture that painting
 // every polygon gives, pixel for pixel, whatever the load and the picture size.
-#include "app/canvas/imagecanvas.h"
+#include "canvas/imagecanvas.h"
 #include "loaddraw/drawblockpattern.h"
 #include "loaddraw/drawload.h"
 #include "loaddraw/drawplacedload.h"
