@@ -1,5 +1,7 @@
 #include "planning/weights.h"
 
+#include "planning/rectop.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -65,6 +67,18 @@ bool CutLayersToGross(LoadPlan& plan, double bundleKg, double tareKg, double max
     plan.Layers = layers;
     plan.Total = plan.LayerCount * layers;
     return true;
+}
+
+double StackHeightForLayers(double stackHeight, double bundleHeight, std::int64_t layers) {
+    const std::int64_t allowed = LayersInStack(stackHeight, bundleHeight);
+    if (layers >= allowed || bundleHeight <= 0)
+        return stackHeight;
+    const double lowered = stackHeight - static_cast<double>(allowed - layers) * bundleHeight;
+    if (LayersInStack(lowered, bundleHeight) == layers)
+        return lowered;
+    // Rounding of a fractional bundle height took the count off by one: half a bundle's room
+    // above the top layer counts it exactly.
+    return (static_cast<double>(layers) + 0.5) * bundleHeight;
 }
 
 LoadWeights WeighLoad(std::int64_t total, double bundleKg, double tareKg,

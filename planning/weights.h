@@ -48,6 +48,12 @@ std::int64_t LayersWithinGross(std::int64_t layers, std::int64_t perLayer, doubl
 // anything; a plan within the limit is left exactly as it was.
 bool CutLayersToGross(LoadPlan& plan, double bundleKg, double tareKg, double maxGrossKg);
 
+// The stack height a drawing of the plan takes so that it shows `layers` whole layers of
+// `bundleHeight`: the height allowed when that already gives them, otherwise lowered by the
+// layers cut, keeping the room left above the top layer. The drawings count their layers from
+// the stack height, so a load cut by weight is drawn as the shorter stack it is.
+double StackHeightForLayers(double stackHeight, double bundleHeight, std::int64_t layers);
+
 struct PalletWeight {
     std::int64_t Bundles = 0;
     double NetKg = 0;   // the bundles

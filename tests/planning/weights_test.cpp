@@ -1,5 +1,7 @@
 #include "planning/weights.h"
 
+#include "planning/rectop.h"
+
 #include "tests/support/casename.h"
 #include "tests/support/loadrequests.h"
 
@@ -172,6 +174,23 @@ TEST(WeightLimit, CutPlanKeepsItsLayerAndFollowsWithTheTotal) {
     EXPECT_EQ(plan.StackHeight, full.StackHeight);
     EXPECT_EQ(plan.LengthOverhang, full.LengthOverhang);
     EXPECT_EQ(plan.RowSide, full.RowSide);
+}
+
+} // namespace
+
+namespace {
+
+TEST(WeightLimit, DrawnStackHeightHoldsExactlyTheLayersKept) {
+    // 1850 mm of 150 mm bundles: 12 layers and 50 mm to spare.
+    EXPECT_EQ(StackHeightForLayers(1850, 150, 12), 1850);
+    EXPECT_EQ(StackHeightForLayers(1850, 150, 9), 1400);
+    EXPECT_EQ(StackHeightForLayers(1850, 150, 0), 50);
+    for (const double height : {62.0, 62.5, 33.3, 0.7, 151.1}) {
+        const std::int64_t allowed = LayersInStack(1850, height);
+        for (std::int64_t layers = 0; layers <= allowed; ++layers)
+            EXPECT_EQ(LayersInStack(StackHeightForLayers(1850, height, layers), height), layers)
+                << height << " mm, " << layers << " layers";
+    }
 }
 
 } // namespace
