@@ -1,8 +1,12 @@
 #include "app/shell/errorreport.h"
 
+#include "app/shell/fieldnumbers.h"
+#include "app/shell/loadfields.h"
 #include "app/shell/texts.h"
+#include "app/shell/weightfields.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
+#include "planning/weights.h"
 #include "render/fperror.h"
 
 std::string ErrorReportFor(const std::exception& failure) {
@@ -11,5 +15,25 @@ std::string ErrorReportFor(const std::exception& failure) {
     // A bundle size beyond every whole number: what the processor reports for that conversion.
     if (dynamic_cast<const BundleSizeError*>(&failure) != nullptr)
         return Texts::ErrorReport(InvalidOperationMessage);
+    if (const auto* heavy = dynamic_cast<const BundleTooHeavyError*>(&failure))
+        return Texts::ErrorReport(Texts::Weights::BundleTooHeavy(
+            FormatGeneral(heavy->GrossKg, LocaleDecimalSeparator()),
+            FormatGeneral(heavy->MaxGrossKg, LocaleDecimalSeparator())));
+    if (const auto* weight = dynamic_cast<const WeightInputError*>(&failure))
+        return Texts::ErrorReport(WeightFieldError(weight->Field, weight->Text));
     return Texts::ErrorReport(failure.what());
+}
+
+std::string WeightFieldError(WeightField field, const std::string& text) {
+    switch (field) {
+    case WeightField::BoxGrams:
+        return Texts::Weights::NotAWeight(Texts::Weights::BoxGrams, text);
+    case WeightField::BundleKg:
+        return Texts::Weights::NotAWeight(Texts::Weights::BundleKg, text);
+    case WeightField::TareKg:
+        return Texts::Weights::NotAWeight(Texts::Weights::TareKg, text);
+    case WeightField::MaxGrossKg:
+        break;
+    }
+    return Texts::Weights::NotAWeightLimit(Texts::Weights::MaxGrossKg, text);
 }

@@ -15,3 +15,53 @@ std::string ErrorReport(const std::string& message) {
 }
 
 } // namespace Texts
+
+namespace Texts::Weights {
+
+std::string PalletNameTaken(const std::string& name) {
+    return "Поддон с названием «" + name + "» уже есть: выберите другое название.";
+}
+
+std::string PalletItem(const std::string& name, const std::string& length,
+                       const std::string& width) {
+    return name + " — " + length + " × " + width;
+}
+
+std::string NotAWeight(const std::string& field, const std::string& text) {
+    return field + ": «" + text + "» — нужно число не меньше 0";
+}
+
+std::string NotAWeightLimit(const std::string& field, const std::string& text) {
+    return field + ": «" + text + "» — нужно число больше 0";
+}
+
+std::string BundleTooHeavy(const std::string& grossKg, const std::string& maxGrossKg) {
+    return "Поддон с одной пачкой весит " + grossKg + " кг: больше допустимых " + maxGrossKg +
+           " кг на поддон";
+}
+
+std::string BundleLine(const std::string& kg) {
+    return "Масса пачки: " + kg + " кг";
+}
+
+std::string LayersCutLine(const std::string& maxGrossKg) {
+    return "Слоев меньше из-за массы: не более " + maxGrossKg + " кг на поддон";
+}
+
+std::string NetGross(const std::string& netKg, const std::string& grossKg) {
+    return "нетто " + netKg + " кг, брутто " + grossKg + " кг";
+}
+
+std::string FullPalletLine(const std::string& netGross) {
+    return "Полный поддон: " + netGross;
+}
+
+std::string LastPalletLine(const std::string& netGross) {
+    return "Последний поддон: " + netGross;
+}
+
+std::string OrderLine(const std::string& netKg, const std::string& grossKg) {
+    return "Весь заказ: " + NetGross(netKg, grossKg);
+}
+
+} // namespace Texts::Weights

@@ -127,3 +127,53 @@ inline constexpr const char* ShowBestLayer = "Показать лучшую сх
 inline constexpr const char* ShowBestButton = "Лучшая схема";
 
 } // namespace Texts::Advice
+
+// Pallet presets and weights: the menu items, the two dialogs and the weight lines.
+namespace Texts::Weights {
+
+inline constexpr const char* MenuPallet = "Поддон";
+inline constexpr const char* MenuOwnPallets = "Свои поддоны…";
+inline constexpr const char* MenuWeights = "Масса…";
+
+// The "Масса" dialog.
+inline constexpr const char* WeightsTitle = "Масса";
+inline constexpr const char* BoxGrams = "Масса ящика, г";
+inline constexpr const char* BundleKg = "Масса пачки, кг";
+inline constexpr const char* TareKg = "Масса поддона, кг";
+inline constexpr const char* MaxGrossKg = "Макс. масса поддона с грузом, кг";
+inline constexpr const char* WeightsHint =
+    "Укажите массу ящика или массу пачки. Без максимальной массы число слоев не ограничено.";
+
+// The "Свои поддоны" dialog.
+inline constexpr const char* OwnPalletsTitle = "Свои поддоны";
+inline constexpr const char* PalletName = "Название";
+inline constexpr const char* PalletLength = "Длина, мм";
+inline constexpr const char* PalletWidth = "Ширина, мм";
+inline constexpr const char* AddPallet = "Добавить";
+inline constexpr const char* RemovePallet = "Удалить";
+inline constexpr const char* OwnPalletsHint =
+    "Поддоны хранятся в stowly.ini рядом с программой, если этот файл есть.";
+inline constexpr const char* EmptyPalletName = "Введите название поддона.";
+inline constexpr const char* BadPalletSize = "Длина и ширина поддона должны быть числами больше 0.";
+std::string PalletNameTaken(const std::string& name);
+
+// A menu item: the name, then the size.
+std::string PalletItem(const std::string& name, const std::string& length,
+                       const std::string& width);
+
+// Input errors, naming the field.
+std::string NotAWeight(const std::string& field, const std::string& text);
+std::string NotAWeightLimit(const std::string& field, const std::string& text);
+std::string BundleTooHeavy(const std::string& grossKg, const std::string& maxGrossKg);
+
+// The weight lines after the result lines.
+inline constexpr const char* BundleWeightUnknown =
+    "Масса пачки не определена: укажите количество в пачке";
+std::string BundleLine(const std::string& kg);
+std::string LayersCutLine(const std::string& maxGrossKg);
+std::string NetGross(const std::string& netKg, const std::string& grossKg);
+std::string FullPalletLine(const std::string& netGross);
+std::string LastPalletLine(const std::string& netGross);
+std::string OrderLine(const std::string& netKg, const std::string& grossKg);
+
+} // namespace Texts::Weights

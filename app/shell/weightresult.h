@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/shell/weightfields.h"
+#include "planning/loadplan.h"
+#include "planning/weights.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The weight part of a calculation's result.
+struct WeightResult {
+    bool Given = false;                // a box or bundle weight was typed
+    std::optional<LoadWeights> Loaded; // none when the bundle's weight cannot be known
+    std::optional<double> MaxGrossKg;
+    bool LayersCut = false;           // the limit took layers off the plan
+    std::int64_t LayersBeforeCut = 0; // the layers the height alone allows
+};
+
+// The weight step of the calculation, after the plan and before anything shows it: reads the
+// weight texts (every one, so a bad text is reported even when nothing is weighed), cuts the
+// plan's layers to the maximum gross weight, and weighs the pallet, its last pallet and the
+// order. Raises WeightInputError for a bad text and BundleTooHeavyError when not even one
+// bundle may go on the pallet. Without weights the plan is left exactly as it was.
+WeightResult WeighPlan(LoadPlan& plan, const WeightFields& fields,
+                       std::optional<std::int64_t> boxesPerBundle,
+                       std::optional<std::int64_t> bundlesInOrder, char decimalSeparator);
+
+// The lines after the result lines, empty without weights: the bundle's weight, the weight cut
+// line when the limit took layers off, and the full pallet, last pallet and order.
+std::vector<std::string> WeightLines(const WeightResult& weights, char decimalSeparator);
