@@ -27,6 +27,10 @@ std::string PalletItem(const std::string& name, const std::string& length,
     return name + " — " + length + " × " + width;
 }
 
+std::string OwnPalletItem(const std::string& item, const std::string& tareKg) {
+    return item + ", " + tareKg + " кг";
+}
+
 std::string NotAWeight(const std::string& field, const std::string& text) {
     return field + ": «" + text + "» — нужно число не меньше 0";
 }

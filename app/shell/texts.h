@@ -161,6 +161,9 @@ std::string PalletNameTaken(const std::string& name);
 std::string PalletItem(const std::string& name, const std::string& length,
                        const std::string& width);
 
+// A line of the own pallets' list: the menu item and the tare.
+std::string OwnPalletItem(const std::string& item, const std::string& tareKg);
+
 // Input errors, naming the field.
 std::string NotAWeight(const std::string& field, const std::string& text);
 std::string NotAWeightLimit(const std::string& field, const std::string& text);
