@@ -2,6 +2,7 @@
 
 #include "app/settings/colourtext.h"
 #include "app/settings/inifile.h"
+#include "app/settings/ownpallets.h"
 #include "app/settings/replacefile.h"
 #include "app/shell/texts.h"
 
@@ -9,6 +10,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace {
 
@@ -39,6 +42,30 @@ const StoredKey StoredKeys[] = {
     {"BATCH", "QUANTITY", "", &StoredInputs::BundlesInOrder},
     {"BATCH", "BOXES", "", &StoredInputs::BoxesPerBundle},
 };
+
+// The weight texts, kept as typed.
+const std::pair<const char*, std::string WeightFields::*> WeightKeys[] = {
+    {"BOXG", &WeightFields::BoxGrams},
+    {"BUNDLEKG", &WeightFields::BundleKg},
+    {"TAREKG", &WeightFields::TareKg},
+    {"MAXGROSSKG", &WeightFields::MaxGrossKg},
+};
+constexpr const char* WeightSection = "WEIGHT";
+
+void ReadWeightKeys(const IniFile& file, WeightFields& weights) {
+    for (const auto& [key, text] : WeightKeys)
+        weights.*text = file.Read(WeightSection, key, "");
+}
+
+void WriteWeightKeys(IniFile& file, const WeightFields& weights) {
+    bool wanted = false;
+    for (const auto& [key, text] : WeightKeys)
+        wanted = wanted || !(weights.*text).empty() || file.Read(WeightSection, key, "\n") != "\n";
+    if (!wanted)
+        return;
+    for (const auto& [key, text] : WeightKeys)
+        file.Write(WeightSection, key, weights.*text);
+}
 
 // The whole file at `path`, which must be a regular file (a link to one counts).
 bool ReadWholeFile(const std::string& path, std::string& content) {
@@ -83,6 +110,8 @@ bool LoadSettingsFile(const std::string& path, StoredInputs& inputs) {
         else
             inputs.*key.Paint = ColourFromText(value);
     }
+    ReadWeightKeys(file, inputs.Weights);
+    inputs.OwnPallets = ReadOwnPallets(file);
     return true;
 }
 
@@ -101,6 +130,8 @@ bool SaveSettingsFile(const std::string& path, const StoredInputs& inputs) {
             value = ColourToText(inputs.*key.Paint);
         file.Write(key.Section, key.Key, value);
     }
+    WriteWeightKeys(file, inputs.Weights);
+    WriteOwnPallets(file, inputs.OwnPallets);
     const std::string updated = file.Content();
     // Nothing to change: the file is not touched at all.
     if (updated == content)

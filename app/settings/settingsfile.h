@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/shell/weightfields.h"
+#include "planning/pallets.h"
 #include "render/canvas.h"
 
 #include <string>
+#include <vector>
 
 // The inputs the settings file keeps, as the window holds them.
 struct StoredInputs {
@@ -14,6 +17,9 @@ struct StoredInputs {
     std::string BoxesInOrder;
     bool AddText = true;
     std::string BundlesInOrder, BoxesPerBundle;
+    // Kept in sections of their own, after the twelve keys.
+    WeightFields Weights;
+    std::vector<PalletPreset> OwnPallets;
 };
 
 inline constexpr const char* SettingsFileName = "stowly.ini";
@@ -22,14 +28,17 @@ inline constexpr const char* SettingsFileName = "stowly.ini";
 std::string SettingsPath(const std::string& executableDir);
 
 // Reads the twelve stored keys in their fixed order into `inputs`, a missing key giving its
-// default (empty texts for the overhangs and the counts). A COLOR value that is neither a
+// default (empty texts for the overhangs and the counts), then the weights (section WEIGHT,
+// empty when missing) and the user's own pallets. A COLOR value that is neither a
 // colour name nor a whole number raises ConversionError after the keys before it were stored;
 // the keys after it are then not applied. Returns false, touching nothing, when there is no
 // readable file at `path`: the system never creates its settings file, its presence is the
 // user's choice to keep the inputs.
 bool LoadSettingsFile(const std::string& path, StoredInputs& inputs);
 
-// Writes the twelve keys into the existing file, leaving every other line as it was. Returns
+// Writes the twelve keys into the existing file, then the weights and the own pallets, leaving
+// every other line as it was. The weight and own pallet sections are written only when they
+// hold something or are in the file already, so a user of neither finds the file as before. Returns
 // false when there is no file (nothing is created) or it could not be read or replaced; the
 // user's file is then left as it was.
 bool SaveSettingsFile(const std::string& path, const StoredInputs& inputs);
