@@ -15,6 +15,7 @@
 #include "app/shell/sizeguard.h"
 #include "app/shell/sizetext.h"
 #include "app/shell/texts.h"
+#include "app/shell/weightresult.h"
 #include "loaddraw/drawload.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
@@ -166,6 +167,16 @@ void TSDIAppForm::CreateControls() {
     Label12 = resultLabel(46);
     Label19 = resultLabel(68);
 
+    // The weights stand beside the advice, over the corner of the background picture, and only
+    // while a result has them.
+    Label22 = new QLabel(client);
+    Label22->setGeometry(392, 392, 168, 164);
+    Label22->setWordWrap(true);
+    Label22->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label22->setAutoFillBackground(true);
+    Label22->setMargin(4);
+    Label22->hide();
+
     // The advisor's block fills the free band between the box group and "Расчет".
     Label21 = new QLabel(client);
     Label21->setGeometry(18, 392, 370, 100);
@@ -207,6 +218,13 @@ void TSDIAppForm::CreateMenus() {
     N10 = action(N5, Texts::PasteBundleSizes, &TSDIAppForm::N1Click);
     N16 = action(N5, Texts::PasteBoxSizes, &TSDIAppForm::N13Click);
     N17 = action(N5, Texts::BundleButton, &TSDIAppForm::Button2Click);
+    N5->addSeparator();
+    N19 = N5->addMenu(Q(Texts::Weights::MenuPallet));
+    N20 = action(N5, Texts::Weights::MenuWeights, &TSDIAppForm::N20Click);
+    // Owned by the window: filling the menu anew clears it of the pallets it lists.
+    N21 = new QAction(Q(Texts::Weights::MenuOwnPallets), this);
+    connect(N21, &QAction::triggered, this, [this] { RunCommand([this] { N21Click(); }); });
+    FillPalletMenu();
     N6 = action(bar, Texts::MenuCalculate, &TSDIAppForm::Button1Click);
     N7 = bar->addMenu(Q(Texts::MenuOutput));
     // The main menu's copy item does what its twin in the context menu does.
@@ -298,6 +316,7 @@ void TSDIAppForm::StartPicture() {
     // The advice belongs to the picture it was made with: a new calculation starts without it.
     advice.reset();
     Label21->hide();
+    Label22->hide();
     Button3->setEnabled(false);
     N18->setEnabled(false);
     ShowBestLayer(false);
@@ -324,11 +343,15 @@ void TSDIAppForm::Button1Click() {
     StartPicture();
 
     const LoadRequest request = ReadLoadRequest(CurrentLoadFields(), DecimalSeparator());
-    const LoadPlan plan = PlanLoad(request);
+    LoadPlan plan = PlanLoad(request);
     if (plan.Turned) {
         SwapTexts(MaskEdit4, MaskEdit5);
         SwapTexts(MaskEdit7, MaskEdit8);
     }
+    std::optional<std::int64_t> boxesPerBundle;
+    if (NeedsBoxesPerBundle(weights) && !MaskEdit12->text().isEmpty())
+        boxesPerBundle = ToWhole(S(MaskEdit12));
+    WeightResult weighed = WeighPlan(plan, weights, boxesPerBundle, DecimalSeparator());
 
     // A load too large to draw still gets its figures: the refusal is reported at the end.
     bool pictureRefused = false;
@@ -356,6 +379,8 @@ void TSDIAppForm::Button1Click() {
         Label19->adjustSize();
         Label19->show();
     }
+    WeighOrder(weighed, plan, bundlesInOrder);
+    ShowWeights(weighed);
 
     TextBlockFields fields;
     fields.PalletLength = S(MaskEdit4);
@@ -369,7 +394,7 @@ void TSDIAppForm::Button1Click() {
         WriteTextBlock(*picture, TextBlockLines(plan, fields));
         Image2->SetImage(picture->Image());
     }
-    ShowAdvice(plan, request, fields);
+    ShowAdvice(plan, request, fields, weighed);
     if (pictureRefused)
         throw PictureTooLargeError();
 }
@@ -442,9 +467,19 @@ const ImageCanvas* TSDIAppForm::ShownPicture() const {
     return bestPicture ? bestPicture.get() : picture.get();
 }
 
+void TSDIAppForm::ShowWeights(const WeightResult& weighed) {
+    const std::vector<std::string> lines = WeightLines(weighed, DecimalSeparator());
+    QStringList texts;
+    for (const std::string& line : lines)
+        texts << Q(line);
+    Label22->setText(texts.join('\n'));
+    Label22->setVisible(!lines.empty());
+}
+
 void TSDIAppForm::ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
-                             const TextBlockFields& fields) {
+                             const TextBlockFields& fields, const WeightResult& weighed) {
     advice = std::make_unique<LayerAdvice>(AdviseLayer(plan, request));
+    CutAdviceToWeight(*advice, weighed);
     QStringList lines;
     for (const std::string& line : AdviceLines(*advice, fields.BundlesInOrder))
         lines << Q(line);
@@ -487,6 +522,45 @@ void TSDIAppForm::Button3Click() {
     } catch (...) {
         ShowBestLayer(false);
         throw;
+    }
+}
+
+void TSDIAppForm::FillPalletMenu() {
+    N19->clear();
+    auto add = [this](const PalletPreset& pallet) {
+        const std::string item = Texts::Weights::PalletItem(
+            pallet.Name, FormatGeneral(pallet.Length, DecimalSeparator()),
+            FormatGeneral(pallet.Width, DecimalSeparator()));
+        connect(N19->addAction(Q(item)), &QAction::triggered, this,
+                [this, pallet] { RunCommand([this, pallet] { ChoosePallet(pallet); }); });
+    };
+    for (const PalletPreset& pallet : StandardPallets())
+        add(pallet);
+    N19->addSeparator();
+    for (const PalletPreset& pallet : ownPallets)
+        add(pallet);
+    if (!ownPallets.empty())
+        N19->addSeparator();
+    N19->addAction(N21);
+}
+
+void TSDIAppForm::ChoosePallet(const PalletPreset& pallet) {
+    // Filled as the system fills fields: the check box and the height stay as they are.
+    MaskEdit4->setText(Q(FormatGeneral(pallet.Length, DecimalSeparator())));
+    MaskEdit5->setText(Q(FormatGeneral(pallet.Width, DecimalSeparator())));
+    weights.TareKg = FormatGeneral(pallet.TareKg, DecimalSeparator());
+}
+
+void TSDIAppForm::N20Click() {
+    if (std::optional<WeightFields> edited = desktop.EditWeights(this, weights))
+        weights = std::move(*edited);
+}
+
+void TSDIAppForm::N21Click() {
+    if (std::optional<std::vector<PalletPreset>> edited =
+            desktop.EditOwnPallets(this, ownPallets)) {
+        ownPallets = std::move(*edited);
+        FillPalletMenu();
     }
 }
 
@@ -558,6 +632,8 @@ StoredInputs TSDIAppForm::CurrentInputs() const {
     inputs.AddText = N12->isChecked();
     inputs.BundlesInOrder = S(MaskEdit13);
     inputs.BoxesPerBundle = S(MaskEdit12);
+    inputs.Weights = weights;
+    inputs.OwnPallets = ownPallets;
     return inputs;
 }
 
@@ -574,6 +650,9 @@ void TSDIAppForm::ApplyInputs(const StoredInputs& inputs) {
     N12->setChecked(inputs.AddText);
     MaskEdit13->setText(Q(inputs.BundlesInOrder));
     MaskEdit12->setText(Q(inputs.BoxesPerBundle));
+    weights = inputs.Weights;
+    ownPallets = inputs.OwnPallets;
+    FillPalletMenu();
 }
 
 void TSDIAppForm::LoadSettings() {

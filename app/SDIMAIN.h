@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell/weightfields.h"
+#include "planning/pallets.h"
 #include "render/PodNew.h"
 
 #include <QMainWindow>
@@ -27,6 +29,7 @@ struct LoadPlan;
 struct LoadRequest;
 struct TextBlockFields;
 struct StoredInputs;
+struct WeightResult;
 
 // The main window: every input lives as text in its fields, every command reads the texts when it
 // runs and writes its results back into fields, labels and the picture.
@@ -52,8 +55,11 @@ class TSDIAppForm : public QMainWindow {
     void N12Click();       // text on the picture on or off
     void N8Click();        // open the user guide
     void N9Click();        // close the window
-    void Button3Click();   // the advisor's best layer in the picture, or back to two blocks
-    void FormShow();       // the start sequence
+    void ChoosePallet(const PalletPreset& pallet); // a pallet of the "Поддон" menu
+    void N20Click();                               // "Масса…": the weight inputs
+    void N21Click();     // "Свои поддоны…": the user's own pallets
+    void Button3Click(); // the advisor's best layer in the picture, or back to two blocks
+    void FormShow();     // the start sequence
     void LoadSettings();
     void SaveSettings();
     void MaskEdit3Change();    // the enabling rule
@@ -93,6 +99,8 @@ class TSDIAppForm : public QMainWindow {
     QLabel* Label19;
     QLabel* Image1;
     PictureBox* Image2;
+    // the weights of the load, beside the advice
+    QLabel* Label22;
     // the layer advisor
     QLabel* Label21;
     QPushButton* Button3;
@@ -103,6 +111,9 @@ class TSDIAppForm : public QMainWindow {
     QAction* N10;
     QAction* N16;
     QAction* N17;
+    QMenu* N19;   // "Поддон": the standard pallets, the user's own ones, and N21
+    QAction* N20; // "Масса…"
+    QAction* N21; // "Свои поддоны…"
     QAction* N6;
     QMenu* N7;
     QAction* N11;
@@ -131,9 +142,11 @@ class TSDIAppForm : public QMainWindow {
     QLineEdit* AddField(int left, int top, int width, const char* label, const char* text = "");
     void PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third, const char* message);
     void StartPicture();
-    void ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
-                    const TextBlockFields& fields);
+    void ShowAdvice(const LoadPlan& plan, const LoadRequest& request, const TextBlockFields& fields,
+                    const WeightResult& weighed);
+    void ShowWeights(const WeightResult& weighed);
     void ShowBestLayer(bool shown);
+    void FillPalletMenu();
     const ImageCanvas* ShownPicture() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
@@ -152,4 +165,8 @@ class TSDIAppForm : public QMainWindow {
     std::unique_ptr<LayerAdvice> advice;
     std::vector<std::string> bestTextLines;
     std::unique_ptr<ImageCanvas> bestPicture;
+    // Inputs that have no field in the window: the weight texts of the "Масса" dialog and the
+    // user's own pallets.
+    WeightFields weights;
+    std::vector<PalletPreset> ownPallets;
 };

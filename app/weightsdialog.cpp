@@ -1,6 +1,7 @@
 #include "app/weightsdialog.h"
 
 #include "app/shell/errorreport.h"
+#include "app/shell/fieldnumbers.h"
 #include "app/shell/texts.h"
 
 #include <QDialogButtonBox>
@@ -31,6 +32,9 @@ WeightsDialog::WeightsDialog(const WeightFields& initial, char decimalSeparator,
     BundleKg = field(T::BundleKg, initial.BundleKg);
     TareKg = field(T::TareKg, initial.TareKg);
     MaxGrossKg = field(T::MaxGrossKg, initial.MaxGrossKg);
+    // An empty tare is the usual pallet's: the field shows which.
+    TareKg->setPlaceholderText(
+        QString::fromStdString(FormatGeneral(DefaultPalletTareKg, decimalSeparator)));
     connect(BoxGrams, &QLineEdit::textEdited, BundleKg, &QLineEdit::clear);
     connect(BundleKg, &QLineEdit::textEdited, BoxGrams, &QLineEdit::clear);
 

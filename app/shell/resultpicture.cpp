@@ -3,6 +3,19 @@
 #include "app/shell/resulttexts.h"
 #include "loaddraw/drawload.h"
 #include "loaddraw/drawplacedload.h"
+#include "planning/weights.h"
+
+namespace {
+
+// A plan whose layers a weight limit cut is drawn as the shorter stack it is; any other plan
+// with the height it was planned for, so its picture stays exactly as it was.
+double DrawnStackHeight(const LoadPlan& plan, double bundleHeight) {
+    if (plan.LayerCount <= 0)
+        return plan.StackHeight;
+    return StackHeightForLayers(plan.StackHeight, bundleHeight, plan.Layers);
+}
+
+} // namespace
 
 void BeginResultPicture(Canvas& canvas, SceneState& scene, Colour colour) {
     canvas.SetPenWidth(1);
@@ -14,9 +27,9 @@ void BeginResultPicture(Canvas& canvas, SceneState& scene, Colour colour) {
 
 void DrawPlannedLoad(Canvas& canvas, SceneState& scene, const LoadPlan& plan, double bundleLength,
                      double bundleWidth, double bundleHeight, int pictureWidth, int pictureHeight) {
-    DrawLoad(scene, canvas, plan.RowSide, plan.SplitSide, plan.Split, plan.StackHeight,
-             bundleLength, bundleWidth, bundleHeight, pictureWidth,
-             std::int64_t{pictureHeight} - TextBandHeight);
+    DrawLoad(scene, canvas, plan.RowSide, plan.SplitSide, plan.Split,
+             DrawnStackHeight(plan, bundleHeight), bundleLength, bundleWidth, bundleHeight,
+             pictureWidth, std::int64_t{pictureHeight} - TextBandHeight);
 }
 
 void WriteTextBlock(Canvas& canvas, const std::vector<std::string>& lines) {
@@ -59,8 +72,9 @@ void DrawBestLayerLoad(Canvas& canvas, SceneState& scene, const LayerAdvice& adv
     for (const Placement& p : best.Placements)
         layer.push_back({p.X, p.Y, p.X + p.LengthAlongX, p.Y + p.WidthAlongY});
     const LoadPlan& plan = advice.BestPlan;
-    DrawPlacedLoad(scene, canvas, layer, plan.RowSide, plan.SplitSide, plan.StackHeight,
-                   advice.BundleHeight, pictureWidth, std::int64_t{pictureHeight} - TextBandHeight);
+    DrawPlacedLoad(scene, canvas, layer, plan.RowSide, plan.SplitSide,
+                   DrawnStackHeight(plan, advice.BundleHeight), advice.BundleHeight, pictureWidth,
+                   std::int64_t{pictureHeight} - TextBandHeight);
 }
 
 void DrawBestLayerPicture(Canvas& canvas, SceneState& scene, Colour colour,

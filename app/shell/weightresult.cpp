@@ -1,5 +1,6 @@
 #include "app/shell/weightresult.h"
 
+#include "app/shell/advice.h"
 #include "app/shell/fieldnumbers.h"
 #include "app/shell/texts.h"
 
@@ -19,30 +20,45 @@ std::string PalletText(const PalletWeight& pallet, char separator) {
 
 } // namespace
 
+bool NeedsBoxesPerBundle(const WeightFields& fields) {
+    return WeightsGiven(fields) && fields.BundleKg.find_first_not_of(" \t") == std::string::npos;
+}
+
 WeightResult WeighPlan(LoadPlan& plan, const WeightFields& fields,
-                       std::optional<std::int64_t> boxesPerBundle,
-                       std::optional<std::int64_t> bundlesInOrder, char separator) {
+                       std::optional<std::int64_t> boxesPerBundle, char separator) {
     const WeightInputs inputs = ReadWeights(fields, boxesPerBundle, separator);
     WeightResult result;
     result.Given = WeightsGiven(fields);
     result.LayersBeforeCut = plan.Layers;
+    result.TareKg = inputs.TareKg;
     if (!result.Given)
         return result;
     result.MaxGrossKg = inputs.MaxGrossKg;
-    const std::optional<double> bundleKg = BundleWeightKg(inputs);
-    if (!bundleKg)
-        return result;
-    if (inputs.MaxGrossKg)
-        result.LayersCut = CutLayersToGross(plan, *bundleKg, inputs.TareKg, *inputs.MaxGrossKg);
-    result.Loaded = WeighLoad(plan.Total, *bundleKg, inputs.TareKg, bundlesInOrder);
+    result.BundleKg = BundleWeightKg(inputs);
+    if (result.BundleKg && inputs.MaxGrossKg)
+        result.LayersCut =
+            CutLayersToGross(plan, *result.BundleKg, inputs.TareKg, *inputs.MaxGrossKg);
     return result;
+}
+
+void WeighOrder(WeightResult& weights, const LoadPlan& plan,
+                std::optional<std::int64_t> bundlesInOrder) {
+    if (weights.BundleKg)
+        weights.Loaded = WeighLoad(plan.Total, *weights.BundleKg, weights.TareKg, bundlesInOrder);
+}
+
+void CutAdviceToWeight(LayerAdvice& advice, const WeightResult& weights) {
+    if (!weights.BundleKg || !weights.MaxGrossKg)
+        return;
+    CutLayersToGross(advice.BestPlan, *weights.BundleKg, weights.TareKg, *weights.MaxGrossKg);
+    advice.Layers = advice.BestPlan.Layers;
 }
 
 std::vector<std::string> WeightLines(const WeightResult& weights, char separator) {
     namespace T = Texts::Weights;
     if (!weights.Given)
         return {};
-    if (!weights.Loaded)
+    if (!weights.BundleKg || !weights.Loaded)
         return {T::BundleWeightUnknown};
     const LoadWeights& w = *weights.Loaded;
     std::vector<std::string> lines = {T::BundleLine(Kilograms(w.BundleKg, 0.001, separator))};

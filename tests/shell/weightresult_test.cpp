@@ -101,7 +101,8 @@ class WeightLinesTable : public ::testing::TestWithParam<LinesCase> {};
 TEST_P(WeightLinesTable, PlanFiguresAndLines) {
     const LinesCase& c = GetParam();
     LoadPlan plan = Plan();
-    const WeightResult result = WeighPlan(plan, c.fields, c.perBundle, c.order, c.separator);
+    WeightResult result = WeighPlan(plan, c.fields, c.perBundle, c.separator);
+    WeighOrder(result, plan, c.order);
     EXPECT_EQ(plan.Layers, c.layers);
     EXPECT_EQ(plan.Total, c.total);
     EXPECT_EQ(result.LayersCut, c.layers != 12);
@@ -138,7 +139,7 @@ TEST_P(BadWeights, EndTheCalculationNamingTheField) {
     const BadWeightCase& c = GetParam();
     LoadPlan plan = Plan();
     try {
-        WeighPlan(plan, c.fields, 10, 1000, '.');
+        WeighPlan(plan, c.fields, 10, '.');
         ADD_FAILURE() << "no error";
     } catch (const std::exception& failure) {
         EXPECT_EQ(ErrorReportFor(failure), c.message);
