@@ -1,9 +1,9 @@
 #include "app/desktop.h"
 
 #include "app/ownpalletsdialog.h"
-#include "app/shell/loadfields.h"
-#include "app/shell/texts.h"
 #include "app/weightsdialog.h"
+#include "shell/calculation.h"
+#include "shell/texts.h"
 
 #include <QClipboard>
 #include <QColorDialog>

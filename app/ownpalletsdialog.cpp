@@ -1,7 +1,7 @@
 #include "app/ownpalletsdialog.h"
 
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 #include "planning/weights.h"
 
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "app/weightsdialog.h"
 
-#include "app/shell/errorreport.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
+#include "shell/errorreport.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

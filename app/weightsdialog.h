@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/weightfields.h"
+#include "shell/weightfields.h"
 
 #include <QDialog>
 

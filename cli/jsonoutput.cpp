@@ -1,6 +1,6 @@
 #include "cli/jsonoutput.h"
 
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 #include <cstdio>
 #include <sstream>
@@ -63,10 +63,50 @@ void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
          << ", \"alongWidth\": " << JsonOverhangStep(advice.Overhang.AlongWidth) << "}";
 }
 
+std::string JsonOptional(const std::optional<double>& value) {
+    return value ? JsonNumber(*value) : "null";
+}
+
+std::string JsonPallet(const std::optional<PalletWeight>& pallet) {
+    if (!pallet)
+        return "null";
+    return "{\"bundles\": " + std::to_string(pallet->Bundles) +
+           ", \"netKg\": " + JsonNumber(pallet->NetKg) +
+           ", \"grossKg\": " + JsonNumber(pallet->GrossKg) + "}";
+}
+
+// The weights as named figures, kilograms in every name that holds some; null throughout where
+// the bundle's weight is not known, and "weights" itself null when none was given.
+void PrintWeightsJson(const WeightResult& w, std::ostream& json) {
+    json << ", \"weights\": ";
+    if (!w.Given) {
+        json << "null";
+        return;
+    }
+    const std::optional<LoadWeights>& loaded = w.Loaded;
+    json << "{\"bundleKg\": " << JsonOptional(w.BundleKg)
+         << ", \"tareKg\": " << JsonNumber(w.TareKg)
+         << ", \"maxGrossKg\": " << JsonOptional(w.MaxGrossKg)
+         << ", \"layersCutByWeight\": " << (w.LayersCut ? "true" : "false")
+         << ", \"layersBeforeCut\": " << w.LayersBeforeCut << ", \"fullPallet\": "
+         << JsonPallet(loaded ? std::optional<PalletWeight>(loaded->Full) : std::nullopt)
+         << ", \"lastPallet\": " << JsonPallet(loaded ? loaded->Last : std::nullopt)
+         << ", \"order\": ";
+    if (loaded && loaded->Order) {
+        const OrderWeight& order = *loaded->Order;
+        json << "{\"bundles\": " << order.Bundles << ", \"pallets\": " << order.Pallets
+             << ", \"netKg\": " << JsonNumber(order.NetKg)
+             << ", \"grossKg\": " << JsonNumber(order.GrossKg) << "}";
+    } else {
+        json << "null";
+    }
+    json << "}";
+}
+
 } // namespace
 
-void PrintJson(const Result& r, bool advice, std::ostream& out) {
-    const LoadPlan& p = r.plan;
+void PrintJson(const Calculation& r, bool advice, std::ostream& out) {
+    const LoadPlan& p = r.Plan;
     std::ostringstream json;
     json << "{\"total\": " << p.Total << ", \"perLayer\": " << p.LayerCount
          << ", \"layers\": " << p.Layers << ", \"split\": " << JsonNumber(p.Split)
@@ -78,20 +118,24 @@ void PrintJson(const Result& r, bool advice, std::ostream& out) {
          << ", \"rowSide\": " << JsonNumber(p.RowSide)
          << ", \"splitSide\": " << JsonNumber(p.SplitSide)
          << ", \"stackHeight\": " << JsonNumber(p.StackHeight)
-         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.request.BundleHeight, p.Layers))
-         << ", \"bundle\": {\"length\": " << JsonNumber(r.request.BundleLength)
-         << ", \"width\": " << JsonNumber(r.request.BundleWidth)
-         << ", \"height\": " << JsonNumber(r.request.BundleHeight) << "}";
-    if (r.fields.BundlesInOrder && p.Total > 0) {
-        json << ", \"bundlesInOrder\": " << *r.fields.BundlesInOrder
-             << ", \"pallets\": " << PalletsForOrder(*r.fields.BundlesInOrder, p.Total)
-             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.fields.BundlesInOrder, p.Total);
+         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.Request.BundleHeight, p.Layers))
+         << ", \"bundle\": {\"length\": " << JsonNumber(r.Request.BundleLength)
+         << ", \"width\": " << JsonNumber(r.Request.BundleWidth)
+         << ", \"height\": " << JsonNumber(r.Request.BundleHeight) << "}";
+    if (r.BundlesInOrder && p.Total > 0) {
+        json << ", \"bundlesInOrder\": " << *r.BundlesInOrder
+             << ", \"pallets\": " << PalletsForOrder(*r.BundlesInOrder, p.Total)
+             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.BundlesInOrder, p.Total);
     }
-    if (r.advice && advice)
-        PrintAdviceJson(*r.advice, json);
+    PrintWeightsJson(r.Weights, json);
+    if (r.Advice && advice)
+        PrintAdviceJson(*r.Advice, json);
     json << ", \"lines\": [";
-    for (std::size_t i = 0; i < r.lines.size(); ++i)
-        json << (i ? ", " : "") << JsonString(r.lines[i]);
+    for (std::size_t i = 0; i < r.TextBlock.size(); ++i)
+        json << (i ? ", " : "") << JsonString(r.TextBlock[i]);
+    json << "], \"weightLines\": [";
+    for (std::size_t i = 0; i < r.WeightLines.size(); ++i)
+        json << (i ? ", " : "") << JsonString(r.WeightLines[i]);
     json << "]}";
     out << json.str() << "\n";
 }

@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/resultpicture.h"
-#include "app/shell/texts.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resultpicture.h"
+#include "shell/texts.h"
 
 Options ParseArguments(const std::vector<std::string>& arguments) {
     Options o;
@@ -22,13 +22,19 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--box", &o.box},
         {"--best-png", &o.bestPng},
         {"--best-svg", &o.bestSvg},
+        {"--box-weight", &o.boxWeight},
+        {"--bundle-weight", &o.bundleWeight},
+        {"--pallet-weight", &o.palletWeight},
+        {"--max-gross", &o.maxGross},
     };
     const std::pair<const char*, bool*> flags[] = {
         {"--height-without-pallet", &o.heightWithoutPallet},
         {"--no-text", &o.noText},
         {"--json", &o.json},
         {"--advice", &o.advice},
+        {"--list-pallets", &o.listPallets},
         {"--help", &o.help},
+        {"--version", &o.version},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -64,6 +70,8 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         throw UsageError(Texts::Report::TooManySizes);
     if (o.box && !o.bundle.empty())
         throw UsageError(Texts::Report::BundleAndBox);
+    if (o.boxWeight && o.bundleWeight)
+        throw UsageError(Texts::Report::BoxAndBundleWeight);
     return o;
 }
 

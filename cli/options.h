@@ -18,11 +18,14 @@ struct Options {
     std::optional<std::string> box;
     std::optional<std::string> pallet, overhang, maxHeight, bundles, colour, profile;
     std::optional<std::string> perBundle, boxes, settings, png, svg, size, bestPng, bestSvg;
+    std::optional<std::string> boxWeight, bundleWeight, palletWeight, maxGross;
+    bool listPallets = false;
     bool heightWithoutPallet = false;
     bool noText = false;
     bool json = false;
     bool advice = false;
     bool help = false;
+    bool version = false;
 };
 
 // The options of the command line, "--option value" or "--option=value"; anything else is a

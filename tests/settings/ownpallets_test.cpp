@@ -1,4 +1,4 @@
-#include "app/settings/ownpallets.h"
+#include "settings/ownpallets.h"
 
 #include <gtest/gtest.h>
 

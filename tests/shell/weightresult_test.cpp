@@ -1,5 +1,5 @@
-#include "app/shell/errorreport.h"
-#include "app/shell/weightresult.h"
+#include "shell/errorreport.h"
+#include "shell/weightresult.h"
 
 #include "tests/support/casename.h"
 #include "tests/support/loadrequests.h"

@@ -1,0 +1,216 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Every text the user reads, in one place for the window, the picture and the report.
+namespace Texts {
+
+inline constexpr const char* ApplicationTitle = "Укладон";
+inline constexpr const char* WindowCaption = "Укладон "; // the window's caption ends in a space
+
+// Field labels
+inline constexpr const char* BundleLength = "Длина пачки, мм";
+inline constexpr const char* BundleWidth = "Ширина пачки, мм";
+inline constexpr const char* BundleHeight = "Высота пачки, мм";
+inline constexpr const char* BundlesInOrder = "Количество пачек";
+inline constexpr const char* PalletLength = "Длина поддона, мм";
+inline constexpr const char* PalletWidth = "Ширина поддона, мм";
+inline constexpr const char* MaxStackHeight = "Макс. высота укладки, мм";
+inline constexpr const char* HeightIncludesPallet = "Включая высоту поддона";
+inline constexpr const char* LengthOverhang = "Макс. свес по длине, мм";
+inline constexpr const char* WidthOverhang = "Макс. свес по ширине, мм";
+inline constexpr const char* Colour = "Цвет";
+inline constexpr const char* BoxLength = "Длина ящика, мм";
+inline constexpr const char* BoxWidth = "Ширина ящика, мм";
+inline constexpr const char* BoxHeight = "Высота ящика, мм";
+inline constexpr const char* BoxesInOrder = "Количество ящиков, шт.";
+inline constexpr const char* BoxesPerBundle = "Количество в пачке, шт.";
+inline constexpr const char* FluteProfile = "Высота гофра, мм";
+inline constexpr const char* BundleButton = "Расчет пачки";
+inline constexpr const char* CalculateButton = "Расчет";
+inline constexpr const char* CustomColour = "Другой цвет…";
+
+// The flute profiles offered, thickness last; the first is the one a calculation starts with.
+inline constexpr const char* FluteProfiles[] = {"B - 3.1", "C - 3.7", "E - 1.7", "B+C - 7",
+                                                "B+E - 5"};
+
+// Menus
+inline constexpr const char* MenuInput = "Ввод данных";
+inline constexpr const char* PasteBundleCalculate = "Вставить пачку, вычислить, сохранить";
+inline constexpr const char* PasteBoxCalculate = "Вставить ящик, вычислить, сохранить";
+inline constexpr const char* PasteBundleSizes = "Вставить размеры пачки из буфера";
+inline constexpr const char* PasteBoxSizes = "Вставить размеры ящика из буфера";
+inline constexpr const char* MenuCalculate = "Расчет";
+inline constexpr const char* MenuOutput = "Вывод результатов";
+inline constexpr const char* CopyPicture = "Сохранить изображение в буфер";
+inline constexpr const char* AddTextToPicture = "Добавить текст в схему укладки";
+inline constexpr const char* MenuHelp = "Помощь";
+inline constexpr const char* MenuExit = "Выход";
+
+// Messages
+inline constexpr const char* NoBundleSizesOnClipboard =
+    "Для вставки размеров пачки в буфере должен быть текст формата: длина х ширина х высота";
+inline constexpr const char* NoBoxSizesOnClipboard =
+    "Для вставки размеров ящика в буфере должен быть текст формата: длина х ширина х высота";
+inline constexpr const char* PlanTooLarge =
+    "Размеры слишком велики для расчета: проверьте размеры поддона, пачки и свесы";
+
+// The window program's own command-line options; any other argument is a bundle size.
+inline constexpr const char* WindowUsage = R"(Использование: stowly [ПАЧКА]
+Укладон: расчет укладки пачек гофрокартона на поддон.
+
+  ПАЧКА      размер пачки в мм: один аргумент, например 600x400x300 (числа разделяет
+             любой текст, кроме цифр), или три аргумента 600 400 300; укладка
+             рассчитывается сразу, а ее рисунок кладется в буфер обмена
+  --help     показать эту справку и выйти
+  --version  показать версию и выйти
+
+Руководство пользователя: guide.docx рядом с программой (F1 в окне), man stowly.
+Расчет без окна: stowly-cli --help.
+)";
+
+// The line --version prints: the program's name and the version of the build ("stowly 1.0").
+std::string VersionLine(const std::string& program);
+
+// Conversion errors, as the error report shows them (it adds the full stop).
+std::string NotValidInteger(const std::string& text);
+std::string NotValidFloat(const std::string& text);
+
+// The error report: the message followed by a full stop.
+std::string ErrorReport(const std::string& message);
+
+} // namespace Texts
+
+// The headless report's own messages.
+namespace Texts::Report {
+
+inline constexpr const char* Usage = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
+Counts the bundles a pallet holds in the two-block arrangement, as the window's "Расчет" does.
+
+  BUNDLE                     the bundle size: one argument such as 600x400x300 (any run of
+                             non-digits separates the three numbers) or three arguments 600 400 300
+  --pallet LxW               pallet length and width, mm            (default 1200x800)
+  --max-height MM            maximum stacking height, mm            (default 2000)
+  --height-without-pallet    the maximum height does not include the pallet (default: it does)
+  --overhang LxW             maximum overhang along the length and along the width, mm (default 0x0)
+  --bundles N                bundles in the order
+  --box LxWxH                derive the bundle from a box size, as "Расчет пачки" does
+                             (BUNDLE is then not given)
+  --profile TEXT             flute profile                          (default "B - 3.1")
+  --per-bundle N             boxes per bundle
+  --boxes N                  boxes in the order (with --per-bundle, gives the bundles in the order)
+  --settings FILE            take the pallet, overhang, colour, profile, count and text-option
+                             inputs from a settings file of the window's format; options given on
+                             the command line win
+  --color COLOUR             colour of pallet and bundles: a name such as clSilver or clRed, "$"
+                             and eight hex digits (00BBGGRR), or a decimal number (default clSilver)
+  --png FILE                 write the picture as PNG
+  --svg FILE                 write the picture as SVG
+  --size WxH                 picture size in pixels (default 417x564, the window's picture); the
+                             scene is fitted to W x (H - 80)
+  --no-text                  leave the text block off the picture
+  --json                     print the results as one JSON object instead of text
+  --advice                   add the layer advisor's lines after the result lines (with --json:
+                             "bestLayer" with every placement [x, y, along x, along y], and
+                             "overhangAdvice")
+  --best-png FILE            write the picture of the load with the advisor's best layer as PNG
+  --best-svg FILE            the same as SVG
+  --pallet NAME              a standard or own pallet by name instead of LxW, without spaces and in
+                             any case (EUR, EUR2, ind1200); its tare counts unless
+                             --pallet-weight is given
+  --list-pallets             list the pallets --pallet knows (with --settings, the own ones too)
+  --box-weight G             weight of one box, g (with --per-bundle, gives the bundle's)
+  --bundle-weight KG         weight of one bundle, kg
+  --pallet-weight KG         tare of the empty pallet, kg              (default 25)
+  --max-gross KG             maximum weight of a loaded pallet, kg: fewer layers when a full
+                             stack would weigh more
+  --help                     show this help
+  --version                  show the version
+
+Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
+)";
+
+inline constexpr const char* NoBundleSize = "no bundle size: give a length, width and height "
+                                            "other than 0 (see --help)";
+inline constexpr const char* NoBundleHeight =
+    "the bundle height is not set: give --per-bundle with --box";
+inline constexpr const char* BundleAndBox = "give either a bundle size or --box, not both";
+inline constexpr const char* MissingValue = "option needs a value: ";
+inline constexpr const char* UnknownOption = "unknown option: ";
+inline constexpr const char* TooManySizes = "too many bundle size arguments";
+inline constexpr const char* BadPictureSize = "picture size must be W x H, at least 1 x 1 and "
+                                              "at most 20000 x 20000: ";
+inline constexpr const char* NoSettingsFile = "settings file not found: ";
+inline constexpr const char* CannotWrite = "cannot write ";
+inline constexpr const char* BoxAndBundleWeight =
+    "--box-weight, --bundle-weight: give the weight of a box or of a bundle, not both";
+// "--box-weight: '-5' is not a weight: give a number of at least 0"
+std::string NotAWeightOption(const std::string& option, const std::string& value);
+// "--max-gross: '0' is not a weight limit: give a number above 0"
+std::string NotAWeightLimitOption(const std::string& option, const std::string& value);
+// "--pallet: no pallet named 'EURO' (see --list-pallets)"
+std::string UnknownPallet(const std::string& value);
+
+} // namespace Texts::Report
+
+// The layer advisor's block, menu item and button.
+namespace Texts::Advice {
+
+inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
+inline constexpr const char* ShowBestButton = "Лучшая схема";
+
+} // namespace Texts::Advice
+
+// Pallet presets and weights: the menu items, the two dialogs and the weight lines.
+namespace Texts::Weights {
+
+inline constexpr const char* MenuPallet = "Поддон";
+inline constexpr const char* MenuOwnPallets = "Свои поддоны…";
+inline constexpr const char* MenuWeights = "Масса…";
+
+// The "Масса" dialog.
+inline constexpr const char* WeightsTitle = "Масса";
+inline constexpr const char* BoxGrams = "Масса ящика, г";
+inline constexpr const char* BundleKg = "Масса пачки, кг";
+inline constexpr const char* TareKg = "Масса поддона, кг";
+inline constexpr const char* MaxGrossKg = "Макс. масса поддона с грузом, кг";
+inline constexpr const char* WeightsHint =
+    "Укажите массу ящика или массу пачки. Без максимальной массы число слоев не ограничено.";
+
+// The "Свои поддоны" dialog.
+inline constexpr const char* OwnPalletsTitle = "Свои поддоны";
+inline constexpr const char* PalletName = "Название";
+inline constexpr const char* PalletLength = "Длина, мм";
+inline constexpr const char* PalletWidth = "Ширина, мм";
+inline constexpr const char* AddPallet = "Добавить";
+inline constexpr const char* RemovePallet = "Удалить";
+inline constexpr const char* OwnPalletsHint =
+    "Поддоны хранятся в stowly.ini рядом с программой, если этот файл есть.";
+inline constexpr const char* EmptyPalletName = "Введите название поддона.";
+inline constexpr const char* BadPalletSize = "Длина и ширина поддона должны быть числами больше 0.";
+std::string PalletNameTaken(const std::string& name);
+
+// A menu item: the name, then the size.
+std::string PalletItem(const std::string& name, const std::string& length,
+                       const std::string& width);
+
+// A line of the own pallets' list: the menu item and the tare.
+std::string OwnPalletItem(const std::string& item, const std::string& tareKg);
+
+// Input errors, naming the field.
+std::string NotAWeight(const std::string& field, const std::string& text);
+std::string NotAWeightLimit(const std::string& field, const std::string& text);
+std::string BundleTooHeavy(const std::string& grossKg, const std::string& maxGrossKg);
+
+// The weight lines after the result lines.
+inline constexpr const char* BundleWeightUnknown =
+    "Масса пачки не определена: укажите количество в пачке";
+std::string BundleLine(const std::string& kg);
+std::string LayersCutLine(const std::string& maxGrossKg);
+std::string NetGross(const std::string& netKg, const std::string& grossKg);
+std::string FullPalletLine(const std::string& netGross);
+std::string LastPalletLine(const std::string& netGross);
+std::string OrderLine(const std::string& netKg, const std::string& grossKg);
+
+} // namespace Texts::Weights
