@@ -160,6 +160,7 @@ void TSDIAppForm::CreateControls() {
     Label22 = new QLabel(client);
     Label22->setGeometry(392, 392, 168, 164);
     Label22->setWordWrap(true);
+    Label22->setTextFormat(Qt::RichText);
     Label22->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label22->setAutoFillBackground(true);
     Label22->setMargin(4);
@@ -433,11 +434,24 @@ const ImageCanvas* TSDIAppForm::ShownPicture() const {
 }
 
 void TSDIAppForm::ShowWeights(const Calculation& result) {
-    QStringList lines;
-    for (const std::string& line : result.WeightLines)
-        lines << Q(line);
-    Label22->setText(lines.join('\n'));
-    Label22->setVisible(!lines.isEmpty());
+    // The same figures as the weight lines, laid out as a small table to fit the band.
+    const WeightFigures figures = WeightFiguresOf(result.Weights, DecimalSeparator());
+    QString html;
+    for (const std::string& line : figures.Heading)
+        html += QStringLiteral("<p style=\"margin:0 0 3px 0\">%1</p>").arg(Q(line).toHtmlEscaped());
+    if (!figures.Rows.empty()) {
+        const QString cell = QStringLiteral("<td>%1</td>"),
+                      number = QStringLiteral("<td align=\"right\">%1</td>");
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\"><tr>") +
+                cell.arg(Q(Texts::Weights::Kg)) + number.arg(Q(Texts::Weights::Net)) +
+                number.arg(Q(Texts::Weights::Gross)) + QStringLiteral("</tr>");
+        for (const WeightRow& row : figures.Rows)
+            html += QStringLiteral("<tr>") + cell.arg(Q(row.Label).toHtmlEscaped()) +
+                    number.arg(Q(row.NetKg)) + number.arg(Q(row.GrossKg)) + QStringLiteral("</tr>");
+        html += QStringLiteral("</table>");
+    }
+    Label22->setText(html);
+    Label22->setVisible(!html.isEmpty());
 }
 
 void TSDIAppForm::ShowAdvice(const Calculation& result) {

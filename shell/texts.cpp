@@ -58,20 +58,9 @@ std::string LayersCutLine(const std::string& maxGrossKg) {
     return "Слоев меньше из-за массы: не более " + maxGrossKg + " кг на поддон";
 }
 
-std::string NetGross(const std::string& netKg, const std::string& grossKg) {
-    return "нетто " + netKg + " кг, брутто " + grossKg + " кг";
-}
-
-std::string FullPalletLine(const std::string& netGross) {
-    return "Полный поддон: " + netGross;
-}
-
-std::string LastPalletLine(const std::string& netGross) {
-    return "Последний поддон: " + netGross;
-}
-
-std::string OrderLine(const std::string& netKg, const std::string& grossKg) {
-    return "Весь заказ: " + NetGross(netKg, grossKg);
+std::string RowLine(const std::string& label, const std::string& netKg,
+                    const std::string& grossKg) {
+    return label + ": " + Net + " " + netKg + " " + Kg + ", " + Gross + " " + grossKg + " " + Kg;
 }
 
 } // namespace Texts::Weights

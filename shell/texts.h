@@ -208,9 +208,13 @@ inline constexpr const char* BundleWeightUnknown =
     "Масса пачки не определена: укажите количество в пачке";
 std::string BundleLine(const std::string& kg);
 std::string LayersCutLine(const std::string& maxGrossKg);
-std::string NetGross(const std::string& netKg, const std::string& grossKg);
-std::string FullPalletLine(const std::string& netGross);
-std::string LastPalletLine(const std::string& netGross);
-std::string OrderLine(const std::string& netKg, const std::string& grossKg);
+inline constexpr const char* FullPallet = "Полный поддон";
+inline constexpr const char* LastPallet = "Последний поддон";
+inline constexpr const char* WholeOrder = "Весь заказ";
+inline constexpr const char* Net = "нетто";
+inline constexpr const char* Gross = "брутто";
+inline constexpr const char* Kg = "кг";
+// "Полный поддон: нетто 360 кг, брутто 385 кг"
+std::string RowLine(const std::string& label, const std::string& netKg, const std::string& grossKg);
 
 } // namespace Texts::Weights

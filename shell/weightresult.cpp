@@ -13,11 +13,6 @@ std::string Kilograms(double kg, double step, char separator) {
     return FormatGeneral(std::nearbyint(kg / step) * step, separator);
 }
 
-std::string PalletText(const PalletWeight& pallet, char separator) {
-    return Texts::Weights::NetGross(Kilograms(pallet.NetKg, 0.1, separator),
-                                    Kilograms(pallet.GrossKg, 0.1, separator));
-}
-
 } // namespace
 
 bool NeedsBoxesPerBundle(const WeightFields& fields) {
@@ -54,21 +49,35 @@ void CutAdviceToWeight(LayerAdvice& advice, const WeightResult& weights) {
     advice.Layers = advice.BestPlan.Layers;
 }
 
-std::vector<std::string> WeightLines(const WeightResult& weights, char separator) {
+WeightFigures WeightFiguresOf(const WeightResult& weights, char separator) {
     namespace T = Texts::Weights;
+    WeightFigures figures;
     if (!weights.Given)
-        return {};
-    if (!weights.BundleKg || !weights.Loaded)
-        return {T::BundleWeightUnknown};
+        return figures;
+    if (!weights.BundleKg || !weights.Loaded) {
+        figures.Heading = {T::BundleWeightUnknown};
+        return figures;
+    }
     const LoadWeights& w = *weights.Loaded;
-    std::vector<std::string> lines = {T::BundleLine(Kilograms(w.BundleKg, 0.001, separator))};
+    figures.Heading = {T::BundleLine(Kilograms(w.BundleKg, 0.001, separator))};
     if (weights.LayersCut)
-        lines.push_back(T::LayersCutLine(FormatGeneral(*weights.MaxGrossKg, separator)));
-    lines.push_back(T::FullPalletLine(PalletText(w.Full, separator)));
+        figures.Heading.push_back(T::LayersCutLine(FormatGeneral(*weights.MaxGrossKg, separator)));
+    auto row = [&](const char* label, double net, double gross) {
+        figures.Rows.push_back(
+            {label, Kilograms(net, 0.1, separator), Kilograms(gross, 0.1, separator)});
+    };
+    row(T::FullPallet, w.Full.NetKg, w.Full.GrossKg);
     if (w.Last)
-        lines.push_back(T::LastPalletLine(PalletText(*w.Last, separator)));
+        row(T::LastPallet, w.Last->NetKg, w.Last->GrossKg);
     if (w.Order)
-        lines.push_back(T::OrderLine(Kilograms(w.Order->NetKg, 0.1, separator),
-                                     Kilograms(w.Order->GrossKg, 0.1, separator)));
+        row(T::WholeOrder, w.Order->NetKg, w.Order->GrossKg);
+    return figures;
+}
+
+std::vector<std::string> WeightLines(const WeightResult& weights, char separator) {
+    const WeightFigures figures = WeightFiguresOf(weights, separator);
+    std::vector<std::string> lines = figures.Heading;
+    for (const WeightRow& row : figures.Rows)
+        lines.push_back(Texts::Weights::RowLine(row.Label, row.NetKg, row.GrossKg));
     return lines;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/weightfields.h"
 #include "planning/loadplan.h"
 #include "planning/weights.h"
+#include "shell/weightfields.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,6 +39,18 @@ void WeighOrder(WeightResult& weights, const LoadPlan& plan,
 // allow, as the two-block plan did.
 struct LayerAdvice;
 void CutAdviceToWeight(LayerAdvice& advice, const WeightResult& weights);
+
+// The weights as figures to lay out: the lines above the table (the bundle's weight, or why it
+// is not known, and the cut line when the limit took layers off), then one row each for the full
+// pallet, the last pallet and the order, net and gross in kilograms as text.
+struct WeightRow {
+    std::string Label, NetKg, GrossKg;
+};
+struct WeightFigures {
+    std::vector<std::string> Heading;
+    std::vector<WeightRow> Rows;
+};
+WeightFigures WeightFiguresOf(const WeightResult& weights, char decimalSeparator);
 
 // The lines after the result lines, empty without weights: the bundle's weight, the weight cut
 // line when the limit took layers off, and the full pallet, last pallet and order.

@@ -415,9 +415,12 @@ TEST_F(SettingsFileTest, TheShippedExampleHoldsEveryKeyAtTheWindowsDefault) {
     const std::string example{std::istreambuf_iterator<char>(in), {}};
     const IniFile ini = IniFile::Parse(example);
     const std::pair<const char*, const char*> keys[] = {
-        {"PALLETE", "L"},    {"PALLETE", "B"},   {"PALLETE", "H"},      {"PALLETE", "PH"},
-        {"OVERHANG", "L"},   {"OVERHANG", "B"},  {"BOX", "PROFILE"},    {"BOX", "COLOR"},
-        {"BOX", "QUANTITY"}, {"PIC", "ADDTEXT"}, {"BATCH", "QUANTITY"}, {"BATCH", "BOXES"},
+        {"PALLETE", "L"},         {"PALLETE", "B"},       {"PALLETE", "H"},
+        {"PALLETE", "PH"},        {"OVERHANG", "L"},      {"OVERHANG", "B"},
+        {"BOX", "PROFILE"},       {"BOX", "COLOR"},       {"BOX", "QUANTITY"},
+        {"PIC", "ADDTEXT"},       {"BATCH", "QUANTITY"},  {"BATCH", "BOXES"},
+        {"WEIGHT", "BOXG"},       {"WEIGHT", "BUNDLEKG"}, {"WEIGHT", "TAREKG"},
+        {"WEIGHT", "MAXGROSSKG"}, {"MYPALLETS", "COUNT"},
     };
     for (const auto& [section, key] : keys)
         EXPECT_NE(ini.Read(section, key, "\x01missing"), "\x01missing") << section << "/" << key;
