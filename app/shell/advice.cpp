@@ -1,6 +1,7 @@
 #include "app/shell/advice.h"
 
 #include "planning/rectop.h"
+#include "planning/wholecount.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,7 +85,7 @@ LayerAdvice AdviseLayer(const LoadPlan& plan, const LoadRequest& request,
     best.SplitSide = plan.PalletWidth + best.WidthOverhang;
     best.LayerCount = advice.Best.Count;
     best.Layers = advice.Layers;
-    best.Total = best.LayerCount * best.Layers;
+    best.Total = CountProduct(best.LayerCount, best.Layers);
     return advice;
 }
 

@@ -3,11 +3,14 @@
 #include "app/shell/texts.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
+#include "planning/wholecount.h"
 #include "render/fperror.h"
 
 std::string ErrorReportFor(const std::exception& failure) {
     if (dynamic_cast<const PlanTooLargeError*>(&failure) != nullptr)
         return Texts::ErrorReport(Texts::PlanTooLarge);
+    if (dynamic_cast<const CountOutOfRangeError*>(&failure) != nullptr)
+        return Texts::ErrorReport(Texts::CountOutOfRange);
     // A bundle size beyond every whole number: what the processor reports for that conversion.
     if (dynamic_cast<const BundleSizeError*>(&failure) != nullptr)
         return Texts::ErrorReport(InvalidOperationMessage);

@@ -56,6 +56,9 @@ inline constexpr const char* NoBoxSizesOnClipboard =
     "Для вставки размеров ящика в буфере должен быть текст формата: длина х ширина х высота";
 inline constexpr const char* PlanTooLarge =
     "Размеры слишком велики для расчета: проверьте размеры поддона, пачки и свесы";
+inline constexpr const char* CountOutOfRange =
+    "Количество пачек или слоев слишком велико для расчета: проверьте размеры поддона, пачки и "
+    "высоту укладки";
 
 // Conversion errors, as the error report shows them (it adds the full stop).
 std::string NotValidInteger(const std::string& text);

@@ -88,6 +88,21 @@ const ErrorCase errorCases[] = {
     {{"600x400x300", "--color", "clPlaid"}, 2, "'clPlaid' is not a valid integer value."},
     {{"600x400x300", "--png", "/x.png", "--size", "0x10"}, 2, "picture size"},
     {{"600x400x300", "--settings", "/nonexistent/stowly.ini"}, 2, "settings file not found"},
+    // Counts that no 64-bit integer holds are refused before any figure is printed.
+    {{"1x1x1", "--pallet", "1000000x1000000", "--max-height", "2000000000"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    {{"1x2147483647x1", "--pallet", "7e16x7e16"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    {{"600x400x300", "--max-height", "1e300"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    {{"600x400x300", "--max-height", "-1e300"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    // A size past the double range is named as what it is.
+    {{"13", "46E1900"}, 2, "'INF' is not a valid integer value."},
 };
 
 TEST(Report, ErrorsGoToStandardErrorWithTheirStatus) {
