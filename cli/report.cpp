@@ -3,6 +3,7 @@
 #include "app/canvas/imagecanvas.h"
 #include "app/canvas/svgcanvas.h"
 #include "app/settings/colourtext.h"
+#include "app/settings/replacefile.h"
 #include "app/settings/settingsfile.h"
 #include "app/shell/advice.h"
 #include "app/shell/errorreport.h"
@@ -18,12 +19,14 @@
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <sstream>
 
 namespace {
 
@@ -53,6 +56,13 @@ void DeriveBundleFromBox(const Options& o, char separator, LoadFields& fields,
             std::to_string(BundlesForBoxes(ToWhole(inputs.BoxesInOrder), perBundle));
 }
 
+// The whole output file or nothing under its name: a full disk, a failed close or a device that
+// refuses the bytes (/dev/full) is an error naming the file.
+void WriteOutput(const std::string& path, const std::string& content) {
+    if (!WriteFileContent(path, content))
+        throw UsageError(Texts::Report::CannotWrite + path + ": " + std::strerror(errno));
+}
+
 // Writes a picture drawn by `draw` into each file asked for.
 template <typename Draw>
 void WritePicture(const std::optional<std::string>& png, const std::optional<std::string>& svg,
@@ -61,17 +71,16 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
     if (png) {
         ImageCanvas canvas(width, height);
         draw(canvas, width, height);
-        if (!canvas.Image().save(QString::fromStdString(*png), "PNG"))
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG"))
             throw UsageError(Texts::Report::CannotWrite + *png);
+        WriteOutput(*png, bytes.toStdString());
     }
     if (svg) {
         SvgCanvas canvas(width, height);
         draw(canvas, width, height);
-        std::ofstream file(*svg, std::ios::binary | std::ios::trunc);
-        file << canvas.Document();
-        file.close();
-        if (!file)
-            throw UsageError(Texts::Report::CannotWrite + *svg);
+        WriteOutput(*svg, canvas.Document());
     }
 }
 
@@ -106,11 +115,9 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const std::pair<int, int> pictureSize = PictureSize(o);
 
     StoredInputs inputs;
-    if (o.settings) {
-        if (!std::filesystem::is_regular_file(*o.settings))
-            throw UsageError(Texts::Report::NoSettingsFile + *o.settings);
-        LoadSettingsFile(*o.settings, inputs);
-    }
+    // A file that is there but cannot be read raises its own error, naming it.
+    if (o.settings && !LoadSettingsFile(*o.settings, inputs))
+        throw UsageError(Texts::Report::NoSettingsFile + *o.settings);
     if (o.pallet)
         std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*o.pallet);
     if (o.overhang)
@@ -176,17 +183,21 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (o.advice || o.bestPng || o.bestSvg)
         r.advice = AdviseLayer(r.plan, r.request);
 
-    // The figures first: a load too large to draw still gets them, then the refusal.
+    // The figures first: a load too large to draw still gets them, then the refusal. They are
+    // written in one piece and checked, so a full disk behind standard output is an error.
+    std::ostringstream figures;
     if (o.json) {
-        PrintJson(r, o.advice, out);
+        PrintJson(r, o.advice, figures);
     } else {
         for (const std::string& line : r.lines)
-            out << line << "\n";
+            figures << line << "\n";
         if (o.advice)
             for (const std::string& line : AdviceLines(*r.advice, r.fields.BundlesInOrder))
-                out << line << "\n";
+                figures << line << "\n";
     }
-    out.flush();
+    if (!out.write(figures.view().data(), static_cast<std::streamsize>(figures.view().size())) ||
+        !out.flush())
+        throw UsageError(Texts::Report::CannotWrite + std::string(Texts::Report::StandardOutput));
     WritePictures(o, r, pictureSize, inputs.DrawingColour, inputs.AddText);
     return 0;
 }
