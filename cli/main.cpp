@@ -1,5 +1,5 @@
-#include "app/shell/texts.h"
 #include "cli/report.h"
+#include "shell/texts.h"
 
 #include <QGuiApplication>
 

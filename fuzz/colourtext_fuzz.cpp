@@ -1,8 +1,8 @@
 // The colour text: any text gives a painted colour or the conversion error whose message holds
 // the whole text, quoted; every colour is written so that it reads back as itself.
-#include "app/settings/colourtext.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
+#include "settings/colourtext.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The INI layer: any file parses, an untouched file keeps every byte, and after writing the
 // stored keys each reads back what was written while every line the system does not own keeps
 // its bytes and its place.
-#include "app/settings/inifile.h"
+#include "settings/inifile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,7 +1,7 @@
 // The load plan with the layer advisor: any request plans or is refused with its own error;
 // the advisor's layer is sound, holds at least the two-block layer of either orientation, and
 // the search keeps to its time budget.
-#include "app/shell/advice.h"
+#include "shell/advice.h"
 #include "planning/advisor/layeradvisor.h"
 #include "planning/loadplan.h"
 #include "planning/rectop.h"

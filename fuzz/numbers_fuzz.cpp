@@ -1,7 +1,7 @@
 // The number and size readers: any text reads without a crash or undefined behaviour, a read
 // stops inside the text, and what a field shows of a value reads back as that value's text.
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/sizetext.h"
+#include "shell/fieldnumbers.h"
+#include "shell/sizetext.h"
 #include "planning/utf8.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

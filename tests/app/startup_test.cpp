@@ -1,8 +1,8 @@
 #include "app/SDIMAIN.h"
 #include "app/colourcombo.h"
 #include "app/picturebox.h"
-#include "app/shell/texts.h"
 #include "fakedesktop.h"
+#include "shell/texts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -175,6 +175,13 @@ TEST_F(WithSettingsFile, FractionalCommandLineSizeStopsTheStartBeforeTheSettings
     EXPECT_EQ(desktop.errors, QStringList{"'300.5' is not a valid integer value."});
     EXPECT_EQ(form->MaskEdit4->text(), "1200");
     EXPECT_EQ(desktop.imagesCopied, 0);
+}
+
+TEST_F(WithSettingsFile, SeveralFractionalSizesNameTheFirst) {
+    auto form = Start({"1.5", "2.5", "3.5"});
+    EXPECT_EQ(desktop.errors, QStringList{"'1.5' is not a valid integer value."});
+    form->RunCommand([&form] { form->Button1Click(); });
+    EXPECT_EQ(desktop.errors.value(1), "'1.5' is not a valid integer value.");
 }
 
 // A FIFO by the file's name would block the start in its open: it is no settings file, neither

@@ -89,6 +89,8 @@ const ErrorCase errorCases[] = {
     {{"600x400x300", "--overhang", "5.5x0"}, 2, "'5.5' is not a valid integer value."},
     {{"600x400x300", "--bundles", "many"}, 2, "'many' is not a valid integer value."},
     {{"600x400x300.5"}, 2, "'300.5' is not a valid integer value."},
+    // Several fractional sizes: the first in reading order is named.
+    {{"1.5", "2.5", "3.5"}, 2, "'1.5' is not a valid integer value."},
     {{"600x400x300", "--frobnicate"}, 2, "unknown option: --frobnicate"},
     {{"600x400x300", "--pallet"}, 2, "option needs a value: --pallet"},
     {{"1", "2", "3", "4"}, 2, "too many"},

@@ -1,4 +1,4 @@
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "app/canvas/svgcanvas.h"
+#include "canvas/svgcanvas.h"
 
-#include "app/canvas/picturefont.h"
+#include "canvas/picturefont.h"
 
 #include <cstdio>
 #include <stdexcept>

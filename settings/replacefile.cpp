@@ -1,4 +1,4 @@
-#include "app/settings/replacefile.h"
+#include "settings/replacefile.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,10 +1,10 @@
-#include "app/shell/errorreport.h"
+#include "shell/errorreport.h"
 
-#include "app/shell/texts.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
 #include "planning/wholecount.h"
 #include "render/fperror.h"
+#include "shell/texts.h"
 
 std::string ErrorReportFor(const std::exception& failure) {
     if (dynamic_cast<const PlanTooLargeError*>(&failure) != nullptr)

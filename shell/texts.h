@@ -31,10 +31,9 @@ inline constexpr const char* BundleButton = "Расчет пачки";
 inline constexpr const char* CalculateButton = "Расчет";
 inline constexpr const char* CustomColour = "Другой цвет…";
 
-// The flute profiles offered, thickness last.
+// The flute profiles offered, thickness last; the first is the one a calculation starts with.
 inline constexpr const char* FluteProfiles[] = {"B - 3.1", "C - 3.7", "E - 1.7", "B+C - 7",
                                                 "B+E - 5"};
-inline constexpr const char* DefaultFluteProfile = "B - 3.1";
 
 // Menus
 inline constexpr const char* MenuInput = "Ввод данных";

@@ -1,6 +1,6 @@
-#include "app/settings/colourtext.h"
+#include "settings/colourtext.h"
 
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,22 +1,14 @@
 #pragma once
 
-#include "render/canvas.h"
+#include "shell/calculationinputs.h"
 
 #include <cstddef>
 #include <stdexcept>
 #include <string>
 
-// The inputs the settings file keeps, as the window holds them.
-struct StoredInputs {
-    std::string PalletLength = "1200", PalletWidth = "800", MaxHeight = "2000";
-    bool HeightIncludesPallet = true;
-    std::string LengthOverhang = "0", WidthOverhang = "0";
-    std::string FluteProfile = "B - 3.1";
-    Colour DrawingColour = clSilver;
-    std::string BoxesInOrder;
-    bool AddText = true;
-    std::string BundlesInOrder, BoxesPerBundle;
-};
+// The settings file keeps twelve of the calculation's inputs: the pallet group, the flute
+// profile, the colour, the counts and the text option; the bundle and box sizes it leaves alone.
+using StoredInputs = CalculationInputs;
 
 inline constexpr const char* SettingsFileName = "stowly.ini";
 
@@ -34,8 +26,8 @@ class SettingsFileError : public std::runtime_error {
 // line by line: a runaway file of newlines would otherwise take gigabytes.
 inline constexpr std::size_t SettingsFileSizeLimit = std::size_t{1} << 20;
 
-// Reads the twelve stored keys in their fixed order into `inputs`, a missing key giving its
-// default (empty texts for the overhangs and the counts). A COLOR value that is neither a
+// Reads the twelve stored keys in their fixed order into `inputs`, a missing key giving the
+// input's default (but empty texts for the overhangs). A COLOR value that is neither a
 // colour name nor a whole number raises ConversionError after the keys before it were stored;
 // the keys after it are then not applied. Returns false, touching nothing, when there is no
 // regular file at `path` (nothing there, or a directory, a FIFO, a device: those are never

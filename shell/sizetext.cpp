@@ -1,4 +1,4 @@
-#include "app/shell/sizetext.h"
+#include "shell/sizetext.h"
 
 #include "planning/numberform.h"
 #include "planning/utf8.h"

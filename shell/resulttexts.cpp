@@ -1,6 +1,6 @@
-#include "app/shell/resulttexts.h"
+#include "shell/resulttexts.h"
 
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/canvas/imagecanvas.h"
+#include "canvas/imagecanvas.h"
 
-#include "app/canvas/picturefont.h"
+#include "canvas/picturefont.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -14,6 +15,11 @@ class ConversionError : public std::runtime_error {
 // A whole number as the fields hold it: optional leading spaces, an optional sign and decimal
 // digits, within the signed 32-bit range. Anything else raises ConversionError.
 std::int32_t ToWhole(const std::string& text);
+
+// Three whole sizes, converted one after the other in reading order, so that ConversionError
+// names the first of them that does not convert.
+std::array<std::int32_t, 3> ToWholeSizes(const std::string& length, const std::string& width,
+                                         const std::string& height);
 
 // A real number in the user's notation: optional surrounding spaces, an optional sign, digits
 // with at most one decimal separator, and an optional exponent. Raises ConversionError.

@@ -1,6 +1,6 @@
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 
 #include "planning/numberform.h"
 
@@ -42,6 +42,15 @@ std::int32_t ToWhole(const std::string& text) {
 
 bool TryReal(const std::string& text, char decimalSeparator, double& value) {
     return TryLocaleReal(text, decimalSeparator, value);
+}
+
+std::array<std::int32_t, 3> ToWholeSizes(const std::string& length, const std::string& width,
+                                         const std::string& height) {
+    std::array<std::int32_t, 3> sizes{};
+    sizes[0] = ToWhole(length);
+    sizes[1] = ToWhole(width);
+    sizes[2] = ToWhole(height);
+    return sizes;
 }
 
 double ToReal(const std::string& text, char decimalSeparator) {

@@ -1,8 +1,8 @@
-#include "app/shell/resultpicture.h"
+#include "shell/resultpicture.h"
 
-#include "app/shell/resulttexts.h"
 #include "loaddraw/drawload.h"
 #include "loaddraw/drawplacedload.h"
+#include "shell/resulttexts.h"
 
 void BeginResultPicture(Canvas& canvas, SceneState& scene, Colour colour) {
     canvas.SetPenWidth(1);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/shell/advice.h"
 #include "planning/loadplan.h"
 #include "render/PodNew.h"
 #include "render/canvas.h"
+#include "shell/advice.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "app/settings/settingsfile.h"
+#include "settings/settingsfile.h"
 
-#include "app/settings/colourtext.h"
-#include "app/settings/inifile.h"
-#include "app/settings/replacefile.h"
-#include "app/shell/texts.h"
+#include "settings/colourtext.h"
+#include "settings/inifile.h"
+#include "settings/replacefile.h"
+#include "shell/texts.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -14,33 +14,46 @@
 
 namespace {
 
-// One stored key: where it lives, its default, and the input it holds (exactly one of the
-// three members is set).
+// One stored key: where it lives and the input it holds (exactly one of the three members is
+// set). A missing key gives the input's default, but a missing overhang reads as an empty text.
 struct StoredKey {
     const char* Section;
     const char* Key;
-    const char* Default;
     std::string StoredInputs::*Text = nullptr;
     bool StoredInputs::*Check = nullptr;
     Colour StoredInputs::*Paint = nullptr;
+    bool EmptyWhenMissing = false;
 };
 
 // The keys in the order they are read and written; the order matters when a bad colour stops
 // the reading halfway.
 const StoredKey StoredKeys[] = {
-    {"PALLETE", "L", "1200", &StoredInputs::PalletLength},
-    {"PALLETE", "B", "800", &StoredInputs::PalletWidth},
-    {"PALLETE", "H", "2000", &StoredInputs::MaxHeight},
-    {"PALLETE", "PH", "1", nullptr, &StoredInputs::HeightIncludesPallet},
-    {"OVERHANG", "L", "", &StoredInputs::LengthOverhang},
-    {"OVERHANG", "B", "", &StoredInputs::WidthOverhang},
-    {"BOX", "PROFILE", Texts::DefaultFluteProfile, &StoredInputs::FluteProfile},
-    {"BOX", "COLOR", "clSilver", nullptr, nullptr, &StoredInputs::DrawingColour},
-    {"BOX", "QUANTITY", "", &StoredInputs::BoxesInOrder},
-    {"PIC", "ADDTEXT", "1", nullptr, &StoredInputs::AddText},
-    {"BATCH", "QUANTITY", "", &StoredInputs::BundlesInOrder},
-    {"BATCH", "BOXES", "", &StoredInputs::BoxesPerBundle},
+    {"PALLETE", "L", &StoredInputs::PalletLength},
+    {"PALLETE", "B", &StoredInputs::PalletWidth},
+    {"PALLETE", "H", &StoredInputs::MaxHeight},
+    {"PALLETE", "PH", nullptr, &StoredInputs::HeightIncludesPallet},
+    {"OVERHANG", "L", &StoredInputs::LengthOverhang, nullptr, nullptr, true},
+    {"OVERHANG", "B", &StoredInputs::WidthOverhang, nullptr, nullptr, true},
+    {"BOX", "PROFILE", &StoredInputs::FluteProfile},
+    {"BOX", "COLOR", nullptr, nullptr, &StoredInputs::DrawingColour},
+    {"BOX", "QUANTITY", &StoredInputs::BoxesInOrder},
+    {"PIC", "ADDTEXT", nullptr, &StoredInputs::AddText},
+    {"BATCH", "QUANTITY", &StoredInputs::BundlesInOrder},
+    {"BATCH", "BOXES", &StoredInputs::BoxesPerBundle},
 };
+
+// The value the file holds for `key` when the input is as given.
+std::string ValueText(const StoredKey& key, const StoredInputs& inputs) {
+    if (key.Text)
+        return inputs.*key.Text;
+    if (key.Check)
+        return inputs.*key.Check ? "1" : "0";
+    return ColourToText(inputs.*key.Paint);
+}
+
+std::string MissingValue(const StoredKey& key) {
+    return key.EmptyWhenMissing ? std::string() : ValueText(key, StoredInputs{});
+}
 
 enum class FileRead { Read, NoFile, Failed, TooLarge };
 
@@ -112,7 +125,7 @@ bool LoadSettingsFile(const std::string& path, StoredInputs& inputs) {
         throw SettingsFileError(Texts::SettingsNotRead(path, ReadFailure(read)));
     const IniFile file = IniFile::Parse(content);
     for (const StoredKey& key : StoredKeys) {
-        const std::string value = file.Read(key.Section, key.Key, key.Default);
+        const std::string value = file.Read(key.Section, key.Key, MissingValue(key));
         if (key.Text)
             inputs.*key.Text = value;
         else if (key.Check)
@@ -134,14 +147,7 @@ bool SaveSettingsFile(const std::string& path, const StoredInputs& inputs) {
         return false;
     IniFile file = IniFile::Parse(content);
     for (const StoredKey& key : StoredKeys) {
-        std::string value;
-        if (key.Text)
-            value = inputs.*key.Text;
-        else if (key.Check)
-            value.assign(1, inputs.*key.Check ? '1' : '0');
-        else
-            value = ColourToText(inputs.*key.Paint);
-        file.Write(key.Section, key.Key, value);
+        file.Write(key.Section, key.Key, ValueText(key, inputs));
     }
     const std::string updated = file.Content();
     // Nothing to change: the file is not touched at all.
