@@ -1,6 +1,6 @@
 #include "cli/jsonoutput.h"
 
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 #include <cstdio>
 #include <sstream>
@@ -65,8 +65,8 @@ void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
 
 } // namespace
 
-void PrintJson(const Result& r, bool advice, std::ostream& out) {
-    const LoadPlan& p = r.plan;
+void PrintJson(const Calculation& r, bool advice, std::ostream& out) {
+    const LoadPlan& p = r.Plan;
     std::ostringstream json;
     json << "{\"total\": " << p.Total << ", \"perLayer\": " << p.LayerCount
          << ", \"layers\": " << p.Layers << ", \"split\": " << JsonNumber(p.Split)
@@ -78,20 +78,20 @@ void PrintJson(const Result& r, bool advice, std::ostream& out) {
          << ", \"rowSide\": " << JsonNumber(p.RowSide)
          << ", \"splitSide\": " << JsonNumber(p.SplitSide)
          << ", \"stackHeight\": " << JsonNumber(p.StackHeight)
-         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.request.BundleHeight, p.Layers))
-         << ", \"bundle\": {\"length\": " << JsonNumber(r.request.BundleLength)
-         << ", \"width\": " << JsonNumber(r.request.BundleWidth)
-         << ", \"height\": " << JsonNumber(r.request.BundleHeight) << "}";
-    if (r.fields.BundlesInOrder && p.Total > 0) {
-        json << ", \"bundlesInOrder\": " << *r.fields.BundlesInOrder
-             << ", \"pallets\": " << PalletsForOrder(*r.fields.BundlesInOrder, p.Total)
-             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.fields.BundlesInOrder, p.Total);
+         << ", \"loadHeight\": " << JsonNumber(LoadedPalletHeight(r.Request.BundleHeight, p.Layers))
+         << ", \"bundle\": {\"length\": " << JsonNumber(r.Request.BundleLength)
+         << ", \"width\": " << JsonNumber(r.Request.BundleWidth)
+         << ", \"height\": " << JsonNumber(r.Request.BundleHeight) << "}";
+    if (r.BundlesInOrder && p.Total > 0) {
+        json << ", \"bundlesInOrder\": " << *r.BundlesInOrder
+             << ", \"pallets\": " << PalletsForOrder(*r.BundlesInOrder, p.Total)
+             << ", \"lastPallet\": " << BundlesOnLastPallet(*r.BundlesInOrder, p.Total);
     }
-    if (r.advice && advice)
-        PrintAdviceJson(*r.advice, json);
+    if (r.Advice && advice)
+        PrintAdviceJson(*r.Advice, json);
     json << ", \"lines\": [";
-    for (std::size_t i = 0; i < r.lines.size(); ++i)
-        json << (i ? ", " : "") << JsonString(r.lines[i]);
+    for (std::size_t i = 0; i < r.TextBlock.size(); ++i)
+        json << (i ? ", " : "") << JsonString(r.TextBlock[i]);
     json << "]}";
     out << json.str() << "\n";
 }

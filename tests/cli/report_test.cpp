@@ -82,6 +82,8 @@ const ErrorCase errorCases[] = {
     {{"600x400x300", "--overhang", "5.5x0"}, 2, "'5.5' is not a valid integer value."},
     {{"600x400x300", "--bundles", "many"}, 2, "'many' is not a valid integer value."},
     {{"600x400x300.5"}, 2, "'300.5' is not a valid integer value."},
+    // Several fractional sizes: the first in reading order is named.
+    {{"1.5", "2.5", "3.5"}, 2, "'1.5' is not a valid integer value."},
     {{"600x400x300", "--frobnicate"}, 2, "unknown option: --frobnicate"},
     {{"600x400x300", "--pallet"}, 2, "option needs a value: --pallet"},
     {{"1", "2", "3", "4"}, 2, "too many"},
@@ -106,6 +108,13 @@ TEST(Report, HelpDescribesEveryOption) {
          {"--pallet", "--max-height", "--height-without-pallet", "--overhang", "--bundles",
           "--json", "--png", "--svg", "--size", "--no-text", "--color", "--box", "--settings"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+TEST(Report, VersionPrintsTheBuildsVersionAndNothingElse) {
+    const Outcome r = Report({"--version", "600x400x300", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("stowly-cli [0-9]+(\\.[0-9]+)+\n"))) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
 }
 
 TEST(Report, WritesThePictureAsPngAndSvgOfTheRequestedSize) {

@@ -1,0 +1,23 @@
+#include "shell/texts.h"
+
+#include "stowly/version.h"
+
+namespace Texts {
+
+std::string VersionLine(const std::string& program) {
+    return program + " " + StowlyVersion + "\n";
+}
+
+std::string NotValidInteger(const std::string& text) {
+    return "'" + text + "' is not a valid integer value";
+}
+
+std::string NotValidFloat(const std::string& text) {
+    return "'" + text + "' is not a valid floating point value";
+}
+
+std::string ErrorReport(const std::string& message) {
+    return message + ".";
+}
+
+} // namespace Texts
