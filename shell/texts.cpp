@@ -1,8 +1,14 @@
 #include "shell/texts.h"
 
+#include "stowly/version.h"
+
 #include <cstdio>
 
 namespace Texts {
+
+std::string VersionLine(const std::string& program) {
+    return program + " " + StowlyVersion + "\n";
+}
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "'";
