@@ -29,6 +29,7 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--json", &o.json},
         {"--advice", &o.advice},
         {"--help", &o.help},
+        {"--version", &o.version},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];

@@ -102,6 +102,10 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         out << Texts::Report::Usage;
         return 0;
     }
+    if (options.version) {
+        out << Texts::VersionLine("stowly-cli");
+        return 0;
+    }
     const char separator = LocaleDecimalSeparator();
     const std::pair<int, int> pictureSize = PictureSize(options);
 

@@ -1,6 +1,12 @@
 #include "shell/texts.h"
 
+#include "stowly/version.h"
+
 namespace Texts {
+
+std::string VersionLine(const std::string& program) {
+    return program + " " + StowlyVersion + "\n";
+}
 
 std::string NotValidInteger(const std::string& text) {
     return "'" + text + "' is not a valid integer value";

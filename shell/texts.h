@@ -59,6 +59,23 @@ inline constexpr const char* PlanTooLarge =
 // The picture refused for holding more than `mostBundles` bundles.
 std::string PictureTooLarge(std::int64_t mostBundles);
 
+// The window program's own command-line options; any other argument is a bundle size.
+inline constexpr const char* WindowUsage = R"(Использование: stowly [ПАЧКА]
+Укладон: расчет укладки пачек гофрокартона на поддон.
+
+  ПАЧКА      размер пачки в мм: один аргумент, например 600x400x300 (числа разделяет
+             любой текст, кроме цифр), или три аргумента 600 400 300; укладка
+             рассчитывается сразу, а ее рисунок кладется в буфер обмена
+  --help     показать эту справку и выйти
+  --version  показать версию и выйти
+
+Руководство пользователя: guide.docx рядом с программой (F1 в окне), man stowly.
+Расчет без окна: stowly-cli --help.
+)";
+
+// The line --version prints: the program's name and the version of the build ("stowly 1.0").
+std::string VersionLine(const std::string& program);
+
 // Conversion errors, as the error report shows them (it adds the full stop).
 std::string NotValidInteger(const std::string& text);
 std::string NotValidFloat(const std::string& text);
@@ -103,6 +120,7 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
   --best-png FILE            write the picture of the load with the advisor's best layer as PNG
   --best-svg FILE            the same as SVG
   --help                     show this help
+  --version                  show the version
 
 Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
 )";

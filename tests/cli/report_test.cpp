@@ -110,6 +110,13 @@ TEST(Report, HelpDescribesEveryOption) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
 }
 
+TEST(Report, VersionPrintsTheBuildsVersionAndNothingElse) {
+    const Outcome r = Report({"--version", "600x400x300", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("stowly-cli [0-9]+(\\.[0-9]+)+\n"))) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+}
+
 TEST(Report, WritesThePictureAsPngAndSvgOfTheRequestedSize) {
     QTemporaryDir dir;
     const std::string png = dir.filePath("load.png").toStdString();
