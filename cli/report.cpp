@@ -14,6 +14,7 @@
 #include "app/shell/sizetext.h"
 #include "app/shell/texts.h"
 #include "cli/jsonoutput.h"
+#include "cli/optioncheck.h"
 #include "cli/options.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
@@ -103,12 +104,14 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
+    CheckOptions(o, separator);
     const std::pair<int, int> pictureSize = PictureSize(o);
 
     StoredInputs inputs;
     if (o.settings) {
         if (!std::filesystem::is_regular_file(*o.settings))
-            throw UsageError(Texts::Report::NoSettingsFile + *o.settings);
+            throw UsageError(Texts::Report::OptionError("--settings", *o.settings,
+                                                        Texts::Report::NoSettingsFile));
         LoadSettingsFile(*o.settings, inputs);
     }
     if (o.pallet)
@@ -122,7 +125,7 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (o.bundles)
         inputs.BundlesInOrder = *o.bundles;
     if (o.colour)
-        inputs.DrawingColour = ColourFromText(*o.colour);
+        inputs.DrawingColour = ColourFromOption(*o.colour);
     if (o.profile)
         inputs.FluteProfile = *o.profile;
     if (o.perBundle)

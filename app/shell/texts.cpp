@@ -15,3 +15,16 @@ std::string ErrorReport(const std::string& message) {
 }
 
 } // namespace Texts
+
+namespace Texts::Report {
+
+std::string OptionError(const std::string& option, const std::string& value,
+                        const std::string& problem) {
+    return option + " " + (value.empty() ? "''" : value) + ": " + problem;
+}
+
+std::string OptionError(const std::string& option, const std::string& problem) {
+    return option + ": " + problem;
+}
+
+} // namespace Texts::Report

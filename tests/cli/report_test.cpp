@@ -72,31 +72,130 @@ TEST(Report, JsonHoldsEveryFigure) {
 struct ErrorCase {
     std::vector<std::string> arguments;
     int status;
-    const char* message;
+    std::string message; // the whole of standard error
 };
 
+// Every option error names the option and its value, in English, after the program's name.
 const ErrorCase errorCases[] = {
-    {{}, 1, "no bundle size"},
-    {{"600x0x300"}, 1, "no bundle size"},
-    {{"600x400x300", "--pallet", "12a0x800"}, 2, "'12a0' is not a valid floating point value."},
-    {{"600x400x300", "--overhang", "5.5x0"}, 2, "'5.5' is not a valid integer value."},
-    {{"600x400x300", "--bundles", "many"}, 2, "'many' is not a valid integer value."},
-    {{"600x400x300.5"}, 2, "'300.5' is not a valid integer value."},
-    {{"600x400x300", "--frobnicate"}, 2, "unknown option: --frobnicate"},
-    {{"600x400x300", "--pallet"}, 2, "option needs a value: --pallet"},
-    {{"1", "2", "3", "4"}, 2, "too many"},
-    {{"600x400x300", "--color", "clPlaid"}, 2, "'clPlaid' is not a valid integer value."},
-    {{"600x400x300", "--png", "/x.png", "--size", "0x10"}, 2, "picture size"},
-    {{"600x400x300", "--settings", "/nonexistent/stowly.ini"}, 2, "settings file not found"},
+    {{},
+     1,
+     "stowly-cli: no bundle size: give a length, width and height other than 0 (see --help)"},
+    {{"600x0x300"},
+     1,
+     "stowly-cli: no bundle size: give a length, width and height other than 0 (see --help)"},
+    {{"600x400x300.5"}, 2, "stowly-cli: '300.5' is not a valid integer value."},
+    {{"600x400x300", "--pallet", "12a0x800"},
+     2,
+     "stowly-cli: --pallet 12a0x800: '12a0' is not a valid floating point value"},
+    {{"600x400x300", "--pallet", "1200"},
+     2,
+     "stowly-cli: --pallet 1200: give both sizes, length x width, such as 1200x800"},
+    {{"600x400x300", "--pallet", "-1200x800"},
+     2,
+     "stowly-cli: --pallet -1200x800: must not be negative"},
+    {{"600x400x300", "--overhang", "5.5x0"},
+     2,
+     "stowly-cli: --overhang 5.5x0: '5.5' is not a valid integer value"},
+    {{"600x400x300", "--overhang", "50"},
+     2,
+     "stowly-cli: --overhang 50: give both sizes, length x width, such as 1200x800"},
+    {{"600x400x300", "--overhang", "0x-50"},
+     2,
+     "stowly-cli: --overhang 0x-50: must not be negative"},
+    {{"600x400x300", "--max-height", "-1"}, 2, "stowly-cli: --max-height -1: must not be negative"},
+    {{"600x400x300", "--bundles", "many"},
+     2,
+     "stowly-cli: --bundles many: 'many' is not a valid integer value"},
+    {{"600x400x300", "--bundles", "-5"}, 2, "stowly-cli: --bundles -5: must not be negative"},
+    {{"600x400x300", "--bundles="}, 2, "stowly-cli: --bundles '': '' is not a valid integer value"},
+    {{"--box", "400x300x200", "--boxes", "-1", "--per-bundle", "10"},
+     2,
+     "stowly-cli: --boxes -1: must not be negative"},
+    {{"--box", "400x300x200", "--per-bundle", "-10"},
+     2,
+     "stowly-cli: --per-bundle -10: must be at least 1"},
+    {{"--box", "400x300x200", "--per-bundle", "0"},
+     2,
+     "stowly-cli: --per-bundle 0: must be at least 1"},
+    {{"--box", "400x300x200", "--per-bundle", "10", "--boxes", "1000", "--bundles", "100"},
+     2,
+     "stowly-cli: --boxes 1000: give either --boxes or --bundles, not both"},
+    {{"600x400x300", "--per-bundle", "10"},
+     2,
+     "stowly-cli: --per-bundle 10: counts boxes, so it needs --box instead of a bundle size"},
+    {{"600x400x300", "--boxes", "1000"},
+     2,
+     "stowly-cli: --boxes 1000: counts boxes, so it needs --box instead of a bundle size"},
+    {{"600x400x300", "--box", "400x300x200"},
+     2,
+     "stowly-cli: --box 400x300x200: give either a bundle size or --box, not both"},
+    {{"600x400x300", "--color", "clPlaid"},
+     2,
+     "stowly-cli: --color clPlaid: unknown colour: give a name such as silver or clRed, #RRGGBB, "
+     "$00BBGGRR or a number"},
+    {{"600x400x300", "--color", "#12345G"},
+     2,
+     "stowly-cli: --color #12345G: unknown colour: give a name such as silver or clRed, #RRGGBB, "
+     "$00BBGGRR or a number"},
+    {{"--box", "400x300x200", "--per-bundle", "10", "--profile", "C"},
+     2,
+     "stowly-cli: --profile C: the profile has no thickness: end it with the board thickness in "
+     "mm, such as \"C - 3.7\""},
+    {{"600x400x300", "--profile", "B-3.1"},
+     2,
+     "stowly-cli: --profile B-3.1: the profile's thickness is negative: put a space after the "
+     "sign, such as \"B - 3.1\""},
+    {{"600x400x300", "--frobnicate"}, 2, "stowly-cli: --frobnicate: unknown option (see --help)"},
+    {{"600x400x300", "--pallet"}, 2, "stowly-cli: --pallet: needs a value"},
+    {{"1", "2", "3", "4"}, 2, "stowly-cli: too many bundle size arguments"},
+    {{"600x400x300", "--png", "/x.png", "--size", "0x10"},
+     2,
+     "stowly-cli: --size 0x10: the picture size must be W x H, at least 1 x 1 and at most 20000 x "
+     "20000"},
+    {{"600x400x300", "--png", "/x.png", "--size", "ax10"},
+     2,
+     "stowly-cli: --size ax10: 'a' is not a valid integer value"},
+    {{"600x400x300", "--settings", "/nonexistent/stowly.ini"},
+     2,
+     "stowly-cli: --settings /nonexistent/stowly.ini: no such file"},
 };
 
 TEST(Report, ErrorsGoToStandardErrorWithTheirStatus) {
     for (const ErrorCase& c : errorCases) {
         const Outcome r = Report(c.arguments);
         EXPECT_EQ(r.status, c.status) << c.message;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.err, c.message + "\n");
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
+}
+
+TEST(Report, HelpAndVersionPrintAndSucceed) {
+    for (const char* option : {"-h", "--help"}) {
+        const Outcome r = Report({option});
+        EXPECT_EQ(r.status, 0) << option;
+        EXPECT_EQ(r.out.rfind("Usage: stowly-cli", 0), 0u) << r.out;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+    }
+    // Help wins over a mistake elsewhere on the line.
+    EXPECT_EQ(Report({"600x400x300", "--bundles", "-5", "-h"}).status, 0);
+}
+
+TEST(Report, ColourOptionTakesNamesWithoutTheirPrefixAndHexTriples) {
+    const auto svgFor = [](const std::string& colour) {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("load.svg").toStdString();
+        const Outcome r = Report({"600x400x300", "--color", colour, "--svg", path});
+        EXPECT_EQ(r.status, 0) << colour << ": " << r.err;
+        return ReadFile(path);
+    };
+    const std::string red = svgFor("clRed");
+    EXPECT_EQ(svgFor("red"), red);
+    EXPECT_EQ(svgFor("RED"), red);
+    EXPECT_EQ(svgFor("#FF0000"), red);
+    EXPECT_EQ(svgFor("#ff0000"), red);
+    EXPECT_EQ(svgFor("silver"), svgFor("clSilver"));
+    EXPECT_NE(svgFor("#0000FF"), red);
+    EXPECT_EQ(svgFor("#0000FF"), svgFor("$00FF0000")); // blue, written the settings file's way
 }
 
 TEST(Report, HelpDescribesEveryOption) {
