@@ -18,5 +18,6 @@ struct Result {
     std::optional<LayerAdvice> advice; // with --advice or a best-layer picture
 };
 
-// The result as one JSON object on one line; with `advice`, the advisor's best layer too.
+// The result as one JSON object on one line, as docs/report.schema.json describes it; with
+// `advice`, the advisor's best layer, overhang advice and lines too (null without).
 void PrintJson(const Result& result, bool advice, std::ostream& out);

@@ -1,6 +1,9 @@
 #include "cli/report.h"
 
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,6 +23,24 @@ Outcome Report(std::vector<std::string> arguments) {
     std::ostringstream out, err;
     const int status = RunReport(arguments, out, err);
     return {status, out.str(), err.str()};
+}
+
+// The JSON output, which must parse.
+QJsonObject Json(const Outcome& r) {
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(r.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out;
+    EXPECT_TRUE(document.isObject()) << r.out;
+    return document.object();
+}
+
+// A member by its path, such as "order/pallets"; undefined when any step is missing.
+QJsonValue At(const QJsonObject& object, const QString& path) {
+    QJsonValue value = object;
+    for (const QString& key : path.split('/'))
+        value = value.toObject().value(key);
+    return value;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -52,21 +73,68 @@ TEST(Report, TurnsThePalletAsTheWindowDoesAndShowsItTurned) {
 TEST(Report, HeightWithoutPalletGivesTheWholeHeightToTheLoad) {
     const Outcome r = Report({"600x400x150", "--height-without-pallet", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"stackHeight\": 2000"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\"layers\": 13"), std::string::npos) << r.out;
+    const QJsonObject json = Json(r);
+    EXPECT_EQ(At(json, "stackHeightMm"), 2000);
+    EXPECT_EQ(At(json, "layers"), 13);
 }
 
 TEST(Report, JsonHoldsEveryFigure) {
-    const Outcome r = Report({"410x300x100", "--overhang", "50x0", "--bundles", "1000", "--json"});
+    const Outcome r = Report({"410", "300", "100", "--pallet", "800x1200", "--overhang", "0x50",
+                              "--bundles", "1000", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* part :
-         {"\"total\": 126", "\"perLayer\": 7", "\"layers\": 18", "\"lengthOverhang\": 30",
-          "\"widthOverhang\": 0", "\"turned\": false", "\"palletLength\": 1200",
-          "\"palletWidth\": 800", "\"stackHeight\": 1850", "\"loadHeight\": 1950", "\"pallets\": 8",
-          "\"lastPallet\": 118", "\"split\": "})
-        EXPECT_NE(r.out.find(part), std::string::npos) << part << " in " << r.out;
+    const QJsonObject json = Json(r);
+    // The inputs as given, the figures in the turned pallet's frame.
+    const std::pair<const char*, QJsonValue> expected[] = {
+        {"inputs/bundle/lengthMm", 410},
+        {"inputs/bundle/widthMm", 300},
+        {"inputs/bundle/heightMm", 100},
+        {"inputs/pallet/lengthMm", 800},
+        {"inputs/pallet/widthMm", 1200},
+        {"inputs/maxHeightMm", 2000},
+        {"inputs/heightIncludesPallet", true},
+        {"inputs/maxOverhang/alongLengthMm", 0},
+        {"inputs/maxOverhang/alongWidthMm", 50},
+        {"inputs/bundlesInOrder", 1000},
+        {"palletTurned", true},
+        {"pallet/lengthMm", 1200},
+        {"pallet/widthMm", 800},
+        {"overhang/alongLengthMm", 30},
+        {"overhang/alongWidthMm", 0},
+        {"footprint/lengthMm", 1230},
+        {"footprint/widthMm", 800},
+        {"bundlesPerLayer", 7},
+        {"layers", 18},
+        {"bundlesPerPallet", 126},
+        {"twoBlockLayer/lengthwiseRows", 1},
+        {"stackHeightMm", 1850},
+        {"loadHeightMm", 1950},
+        {"order/bundles", 1000},
+        {"order/pallets", 8},
+        {"order/bundlesOnLastPallet", 118},
+        {"textLines",
+         QJsonArray{"Всего в укладке 126 пачек.", "18 слоев по 7 пачек.",
+                    "Свесы: 30 мм. по длине, 0 мм. по ширине", "Количество поддонов: 8",
+                    "Размер поддона: 1200 x 800", "Высота паллет: 1950 мм.",
+                    "Размер пачки: 410 x 300", "На последнем поддоне: 118 пачек."}},
+    };
+    for (const auto& [path, value] : expected)
+        EXPECT_EQ(At(json, path), value) << path;
     EXPECT_EQ(r.out.front(), '{');
     EXPECT_EQ(r.out.substr(r.out.size() - 2), "}\n");
+}
+
+TEST(Report, JsonSaysNullWhereThereIsNoValue) {
+    // No order, no advice.
+    QJsonObject json = Json(Report({"600x400x300", "--json"}));
+    for (const char* path :
+         {"inputs/bundlesInOrder", "order", "bestLayer", "overhangAdvice", "adviceLines"})
+        EXPECT_TRUE(At(json, path).isNull()) << path;
+    // An order, but a pallet that holds nothing: no pallet count.
+    json = Json(Report({"600x400x3000", "--bundles", "10", "--json"}));
+    EXPECT_EQ(At(json, "bundlesPerPallet"), 0);
+    EXPECT_EQ(At(json, "order/bundles"), 10);
+    EXPECT_TRUE(At(json, "order/pallets").isNull());
+    EXPECT_TRUE(At(json, "order/bundlesOnLastPallet").isNull());
 }
 
 struct ErrorCase {
@@ -251,9 +319,11 @@ TEST(Report, DerivesTheBundleFromABoxAsTheBundleCalculatorDoes) {
     const Outcome r =
         Report({"--box", "400x300x200", "--per-bundle", "10", "--boxes", "1001", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* part :
-         {"\"length\": 705", "\"width\": 506", "\"height\": 62", "\"bundlesInOrder\": 101"})
-        EXPECT_NE(r.out.find(part), std::string::npos) << part << " in " << r.out;
+    const QJsonObject json = Json(r);
+    EXPECT_EQ(At(json, "inputs/bundle/lengthMm"), 705);
+    EXPECT_EQ(At(json, "inputs/bundle/widthMm"), 506);
+    EXPECT_EQ(At(json, "inputs/bundle/heightMm"), 62);
+    EXPECT_EQ(At(json, "inputs/bundlesInOrder"), 101);
 }
 
 TEST(Report, BoxProfileDecidesTheBoardThickness) {
@@ -275,13 +345,15 @@ TEST(Report, SettingsFileGivesTheInputsAndOptionsWin) {
                            "[BATCH]\nQUANTITY=100\n";
     Outcome r = Report({"600x400x100", "--settings", path, "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"stackHeight\": 1000"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\"palletLength\": 800"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\"bundlesInOrder\": 100"), std::string::npos) << r.out;
+    QJsonObject json = Json(r);
+    EXPECT_EQ(At(json, "stackHeightMm"), 1000);
+    EXPECT_EQ(At(json, "inputs/pallet/lengthMm"), 800);
+    EXPECT_EQ(At(json, "inputs/bundlesInOrder"), 100);
     r = Report(
         {"600x400x100", "--settings", path, "--max-height", "500", "--bundles", "7", "--json"});
-    EXPECT_NE(r.out.find("\"stackHeight\": 500"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\"bundlesInOrder\": 7"), std::string::npos) << r.out;
+    json = Json(r);
+    EXPECT_EQ(At(json, "stackHeightMm"), 500);
+    EXPECT_EQ(At(json, "inputs/bundlesInOrder"), 7);
     // The report reads the file and never writes it.
     EXPECT_EQ(ReadFile(path).find("QUANTITY=7"), std::string::npos);
 }
@@ -313,20 +385,28 @@ TEST(Report, AdviceFollowsTheResultLines) {
 TEST(Report, AdviceJsonListsEveryPlacementOfTheBestLayer) {
     const Outcome r = Report({"410x310x100", "--advice", "--json"});
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\"bestLayer\": {\"count\": 6, \"upperBound\": 6, \"optimal\": true"),
-              std::string::npos)
-        << r.out;
-    const std::size_t start = r.out.find("\"placements\": [");
-    ASSERT_NE(start, std::string::npos);
-    const std::string placements = r.out.substr(start, r.out.find("]]", start) - start);
-    const std::regex placement("\\[(\\d+), (\\d+), (\\d+), (\\d+)");
-    EXPECT_EQ(std::distance(std::sregex_iterator(placements.begin(), placements.end(), placement),
-                            std::sregex_iterator()),
-              6);
-    EXPECT_NE(r.out.find("\"overhangAdvice\": {\"alongLength\": {\"extraMm\": 40, \"count\": 7}"),
-              std::string::npos);
-    // Without --advice the JSON stays as it was.
-    EXPECT_EQ(Report({"410x310x100", "--json"}).out.find("bestLayer"), std::string::npos);
+    const QJsonObject json = Json(r);
+    EXPECT_EQ(At(json, "bestLayer/count"), 6);
+    EXPECT_EQ(At(json, "bestLayer/upperBound"), 6);
+    EXPECT_EQ(At(json, "bestLayer/optimal"), true);
+    EXPECT_EQ(At(json, "bestLayer/timedOut"), false);
+    EXPECT_EQ(At(json, "bestLayer/total"), 108);
+    const QJsonArray placements = At(json, "bestLayer/placements").toArray();
+    ASSERT_EQ(placements.size(), 6);
+    for (const QJsonValue& placement : placements) {
+        const QJsonArray p = placement.toArray();
+        ASSERT_EQ(p.size(), 4);
+        // A bundle lies one way or the other, inside the 1200 x 800 footprint.
+        const int alongX = p[2].toInt(), alongY = p[3].toInt();
+        EXPECT_TRUE((alongX == 410 && alongY == 310) || (alongX == 310 && alongY == 410));
+        EXPECT_LE(p[0].toInt() + alongX, 1200);
+        EXPECT_LE(p[1].toInt() + alongY, 800);
+    }
+    EXPECT_EQ(At(json, "overhangAdvice/alongLength/extraMm"), 40);
+    EXPECT_EQ(At(json, "overhangAdvice/alongLength/count"), 7);
+    const QJsonArray lines = At(json, "adviceLines").toArray();
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines[0].toString().startsWith("Лучшая схема слоя: 6")) << lines[0].toString().toStdString();
 }
 
 TEST(Report, BestLayerPictureHoldsTheBestLayerInEveryLayer) {
