@@ -49,6 +49,21 @@ inline constexpr const char* AddTextToPicture = "Добавить текст в 
 inline constexpr const char* MenuHelp = "Помощь";
 inline constexpr const char* MenuExit = "Выход";
 
+// The edit menu of the pallet fields and of the profile's text. "&" marks the letter that
+// chooses the item with the keyboard.
+namespace EditMenu {
+inline constexpr const char* Undo = "&Отменить";
+inline constexpr const char* Redo = "&Повторить";
+inline constexpr const char* Cut = "&Вырезать";
+inline constexpr const char* Copy = "&Копировать";
+inline constexpr const char* Paste = "Вст&авить";
+inline constexpr const char* Delete = "&Удалить";
+inline constexpr const char* SelectAll = "Выделить в&сё";
+} // namespace EditMenu
+
+// Over the picture while the inputs have changed since the results were calculated.
+inline constexpr const char* ResultsOutdated = "Данные изменены: нажмите «Расчет»";
+
 // Messages
 inline constexpr const char* NoBundleSizesOnClipboard =
     "Для вставки размеров пачки в буфере должен быть текст формата: длина х ширина х высота";
