@@ -1,23 +1,19 @@
 #include "app/SDIMAIN.h"
 
 #include "app/background.h"
-#include "app/canvas/imagecanvas.h"
 #include "app/colourcombo.h"
 #include "app/desktop.h"
 #include "app/picturebox.h"
-#include "app/settings/settingsfile.h"
-#include "app/shell/advice.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/loadfields.h"
-#include "app/shell/resultpicture.h"
-#include "app/shell/resulttexts.h"
-#include "app/shell/sizeguard.h"
-#include "app/shell/sizetext.h"
-#include "app/shell/texts.h"
+#include "canvas/imagecanvas.h"
 #include "loaddraw/drawload.h"
-#include "planning/bundlecalc.h"
-#include "planning/loadplan.h"
+#include "settings/settingsfile.h"
+#include "shell/calculation.h"
+#include "shell/errorreport.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resultpicture.h"
+#include "shell/sizeguard.h"
+#include "shell/sizetext.h"
+#include "shell/texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,12 +61,6 @@ QString WithKey(const char* caption, const char* letter) {
     return at < 0 ? text : text.insert(at, '&');
 }
 
-void SwapTexts(QLineEdit* a, QLineEdit* b) {
-    const QString first = a->text();
-    a->setText(b->text());
-    b->setText(first);
-}
-
 } // namespace
 
 TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent)
@@ -85,6 +75,7 @@ TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* paren
     CreateControls();
     CreateMenus();
     SetTabOrder();
+    ApplyInputs(CalculationInputs{});
     centralWidget()->setMinimumSize(ClientWidth, ClientHeight);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -128,16 +119,15 @@ void TSDIAppForm::CreateControls() {
     MaskEdit3 = AddField(264, 112, 79, Texts::BundleHeight);
     MaskEdit13 = AddField(388, 112, 79, Texts::BundlesInOrder);
 
-    MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength, "1200");
-    MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth, "800");
-    MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight, "2000");
+    MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength);
+    MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth);
+    MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight);
     QString includesPallet = Q(Texts::HeightIncludesPallet);
     includesPallet[includesPallet.lastIndexOf(' ')] = '\n'; // the caption takes two lines
     cxCheckBox1 = new QCheckBox(includesPallet, client);
     cxCheckBox1->setGeometry(426, 169, 134, 40);
-    cxCheckBox1->setChecked(true);
-    MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang, "0");
-    MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang, "0");
+    MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang);
+    MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang);
     auto* colourLabel = new QLabel(Q(Texts::Colour), client);
     colourLabel->move(426, 229 - LabelAboveField);
     cxColorComboBox1 = new ColourComboBox(
@@ -156,7 +146,6 @@ void TSDIAppForm::CreateControls() {
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     for (const char* profile : Texts::FluteProfiles)
         ComboBox1->addItem(Q(profile));
-    ComboBox1->setEditText(Q(Texts::DefaultFluteProfile));
     ComboBox1->setGeometry(204, 351, 121, 24);
 
     Button2 = new QPushButton(Q(Texts::BundleButton), client);
@@ -250,7 +239,6 @@ void TSDIAppForm::CreateMenus() {
     // A checkable item turns its own check mark when chosen, which is all N12Click does.
     N12 = new QAction(WithKey(Texts::AddTextToPicture, "Д"), N7);
     N12->setCheckable(true);
-    N12->setChecked(true);
     N7->addAction(N12);
     // The text on the picture is an input of the picture like any field.
     connect(N12, &QAction::toggled, this, [this] { MarkResultsStale(); });
@@ -427,9 +415,9 @@ void TSDIAppForm::MarkResultsCurrent() {
     Label22->hide();
 }
 
-void TSDIAppForm::StartPicture() {
+void TSDIAppForm::StartPicture(Colour colour) {
     picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
-    pictureColour = cxColorComboBox1->SelectedColour();
+    pictureColour = colour;
     BeginResultPicture(*picture, scene, pictureColour);
     // The advice belongs to the picture it was made with: a new calculation starts without it.
     advice.reset();
@@ -440,98 +428,81 @@ void TSDIAppForm::StartPicture() {
     Image2->SetImage(picture->Image());
 }
 
-LoadFields TSDIAppForm::CurrentLoadFields() const {
-    LoadFields fields;
-    fields.BundleLength = S(MaskEdit1);
-    fields.BundleWidth = S(MaskEdit2);
-    fields.BundleHeight = S(MaskEdit3);
-    fields.PalletLength = S(MaskEdit4);
-    fields.PalletWidth = S(MaskEdit5);
-    fields.MaxHeight = S(MaskEdit6);
-    fields.HeightIncludesPallet = cxCheckBox1->isChecked();
-    fields.LengthOverhang = S(MaskEdit7);
-    fields.WidthOverhang = S(MaskEdit8);
-    return fields;
-}
-
 void TSDIAppForm::Button1Click() {
-    if (!BundleSizeReady(CurrentLoadFields()))
+    const CalculationInputs inputs = CurrentInputs();
+    if (!BundleSizeReady(inputs))
         return;
-    StartPicture();
-
-    const LoadRequest request = ReadLoadRequest(CurrentLoadFields(), DecimalSeparator());
-    const LoadPlan plan = PlanLoad(request);
-    if (plan.Turned) {
+    StartPicture(inputs.DrawingColour);
+    const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::Yes);
+    if (result.Plan.Turned) {
         calculating = true;
-        SwapTexts(MaskEdit4, MaskEdit5);
-        SwapTexts(MaskEdit7, MaskEdit8);
+        MaskEdit4->setText(Q(result.Inputs.PalletLength));
+        MaskEdit5->setText(Q(result.Inputs.PalletWidth));
+        MaskEdit7->setText(Q(result.Inputs.LengthOverhang));
+        MaskEdit8->setText(Q(result.Inputs.WidthOverhang));
         calculating = false;
     }
 
     // A load too large to draw still gets its figures: the refusal is reported at the end.
     bool pictureRefused = false;
     try {
-        DrawPlannedLoad(*picture, scene, plan, request.BundleLength, request.BundleWidth,
+        const LoadRequest& request = result.Request;
+        DrawPlannedLoad(*picture, scene, result.Plan, request.BundleLength, request.BundleWidth,
                         request.BundleHeight, picture->Image().width(), picture->Image().height());
     } catch (const PictureTooLargeError&) {
         pictureRefused = true;
     }
     Image2->SetImage(picture->Image());
 
-    Label10->setText(Q(TotalLine(plan)));
-    Label11->setText(Q(LayersLine(plan)));
-    Label12->setText(Q(OverhangsLine(plan)));
+    Label10->setText(Q(result.Lines.Total));
+    Label11->setText(Q(result.Lines.Layers));
+    Label12->setText(Q(result.Lines.Overhangs));
     for (QLabel* label : {Label10, Label11, Label12}) {
         label->adjustSize();
         label->show();
     }
-    std::optional<std::int64_t> bundlesInOrder;
-    if (MaskEdit13->text().isEmpty()) {
-        Label19->hide();
-    } else {
-        bundlesInOrder = ToWhole(S(MaskEdit13));
-        Label19->setText(Q(PalletsLine(plan, *bundlesInOrder)));
+    if (result.Failure)
+        std::rethrow_exception(result.Failure);
+    if (result.Lines.Pallets) {
+        Label19->setText(Q(*result.Lines.Pallets));
         Label19->adjustSize();
         Label19->show();
+    } else {
+        Label19->hide();
     }
 
-    TextBlockFields fields;
-    fields.PalletLength = S(MaskEdit4);
-    fields.PalletWidth = S(MaskEdit5);
-    fields.BundleLength = S(MaskEdit1);
-    fields.BundleWidth = S(MaskEdit2);
-    fields.BundleHeight = request.BundleHeight;
-    fields.BundlesInOrder = bundlesInOrder;
-    fields.DecimalSeparator = DecimalSeparator();
-    if (N12->isChecked()) {
-        WriteTextBlock(*picture, TextBlockLines(plan, fields));
+    if (!result.PictureText.empty()) {
+        WriteTextBlock(*picture, result.PictureText);
         Image2->SetImage(picture->Image());
     }
-    ShowAdvice(plan, request, fields);
+    ShowAdvice(result);
     MarkResultsCurrent();
     if (pictureRefused)
         throw PictureTooLargeError();
 }
 
 void TSDIAppForm::Button2Click() {
-    if (MaskEdit9->text().isEmpty() || MaskEdit10->text().isEmpty() || MaskEdit11->text().isEmpty())
-        return;
-    const std::int32_t boxLength = ToWhole(S(MaskEdit9));
-    const std::int32_t boxWidth = ToWhole(S(MaskEdit10));
-    const std::int32_t boxHeight = ToWhole(S(MaskEdit11));
-    if (!SizeGiven(boxLength, boxWidth, boxHeight))
-        return;
-    const double flute = FluteThickness(ComboBox1->currentText().toStdString(), DecimalSeparator());
-    MaskEdit1->setText(QString::number(BundleLengthFromBox(boxLength, boxWidth, flute)));
-    MaskEdit2->setText(QString::number(BundleWidthFromBox(boxWidth, boxHeight, flute)));
-    if (MaskEdit12->text().isEmpty())
-        return;
-    const std::int32_t perBundle = ToWhole(S(MaskEdit12));
-    if (perBundle <= 0)
-        return;
-    MaskEdit3->setText(QString::number(BundleHeightFromBoxes(perBundle, flute)));
-    if (!MaskEdit14->text().isEmpty())
-        MaskEdit13->setText(QString::number(BundlesForBoxes(ToWhole(S(MaskEdit14)), perBundle)));
+    CalculationInputs inputs = CurrentInputs();
+    const CalculationInputs before = inputs;
+    // The sizes derived before a count that does not convert are shown all the same.
+    auto showDerived = [&] {
+        const std::pair<QLineEdit*, std::string CalculationInputs::*> derived[] = {
+            {MaskEdit1, &CalculationInputs::BundleLength},
+            {MaskEdit2, &CalculationInputs::BundleWidth},
+            {MaskEdit3, &CalculationInputs::BundleHeight},
+            {MaskEdit13, &CalculationInputs::BundlesInOrder},
+        };
+        for (const auto& [field, text] : derived)
+            if (inputs.*text != before.*text)
+                field->setText(Q(inputs.*text));
+    };
+    try {
+        DeriveBundleFromBox(inputs, DecimalSeparator());
+    } catch (...) {
+        showDerived();
+        throw;
+    }
+    showDerived();
 }
 
 void TSDIAppForm::PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third,
@@ -582,19 +553,17 @@ const ImageCanvas* TSDIAppForm::ShownPicture() const {
     return bestPicture ? bestPicture.get() : picture.get();
 }
 
-void TSDIAppForm::ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
-                             const TextBlockFields& fields) {
-    advice = std::make_unique<LayerAdvice>(AdviseLayer(plan, request));
+void TSDIAppForm::ShowAdvice(const Calculation& result) {
+    advice = std::make_unique<LayerAdvice>(*result.Advice);
     QStringList lines;
-    for (const std::string& line : AdviceLines(*advice, fields.BundlesInOrder))
+    for (const std::string& line : result.AdviceLines)
         lines << Q(line);
     Label21->setText(lines.join('\n'));
     Label21->show();
-    bestTextLines.clear();
-    if (N12->isChecked())
-        bestTextLines = TextBlockLines(advice->BestPlan, fields);
+    bestTextLines = result.BestPictureText;
     // Nothing better to show when the two-block layer is proven best already.
-    const bool twoBlockOptimal = advice->Best.Optimal && advice->Best.Count <= plan.LayerCount;
+    const bool twoBlockOptimal =
+        advice->Best.Optimal && advice->Best.Count <= advice->TwoBlockCount;
     const bool drawable = advice->Available && advice->Best.Count > 0 && !twoBlockOptimal;
     Button3->setEnabled(drawable);
     N18->setEnabled(drawable);
@@ -669,10 +638,12 @@ void TSDIAppForm::FormShow() {
     // the clipboard is the one for the pallet the user chose.
     LoadSettings();
     if (!MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
-        !MaskEdit3->text().isEmpty() &&
-        SizeProductPositive(ToWhole(S(MaskEdit1)), ToWhole(S(MaskEdit2)), ToWhole(S(MaskEdit3)))) {
-        Button1Click();
-        Image2DblClick();
+        !MaskEdit3->text().isEmpty()) {
+        const auto [length, width, height] = ToWholeSizes(S(MaskEdit1), S(MaskEdit2), S(MaskEdit3));
+        if (SizeProductPositive(length, width, height)) {
+            Button1Click();
+            Image2DblClick();
+        }
     }
 }
 
@@ -688,8 +659,14 @@ std::string TSDIAppForm::SettingsPath() const {
     return ::SettingsPath(desktop.ExecutableDir().toStdString());
 }
 
-StoredInputs TSDIAppForm::CurrentInputs() const {
-    StoredInputs inputs;
+CalculationInputs TSDIAppForm::CurrentInputs() const {
+    CalculationInputs inputs;
+    inputs.BundleLength = S(MaskEdit1);
+    inputs.BundleWidth = S(MaskEdit2);
+    inputs.BundleHeight = S(MaskEdit3);
+    inputs.BoxLength = S(MaskEdit9);
+    inputs.BoxWidth = S(MaskEdit10);
+    inputs.BoxHeight = S(MaskEdit11);
     inputs.PalletLength = S(MaskEdit4);
     inputs.PalletWidth = S(MaskEdit5);
     inputs.MaxHeight = S(MaskEdit6);
@@ -705,7 +682,7 @@ StoredInputs TSDIAppForm::CurrentInputs() const {
     return inputs;
 }
 
-void TSDIAppForm::ApplyInputs(const StoredInputs& inputs) {
+void TSDIAppForm::ApplyInputs(const CalculationInputs& inputs) {
     MaskEdit4->setText(Q(inputs.PalletLength));
     MaskEdit5->setText(Q(inputs.PalletWidth));
     MaskEdit6->setText(Q(inputs.MaxHeight));
@@ -721,7 +698,7 @@ void TSDIAppForm::ApplyInputs(const StoredInputs& inputs) {
 }
 
 void TSDIAppForm::LoadSettings() {
-    StoredInputs inputs = CurrentInputs();
+    CalculationInputs inputs = CurrentInputs();
     try {
         LoadSettingsFile(SettingsPath(), inputs);
     } catch (...) {

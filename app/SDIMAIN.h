@@ -22,12 +22,9 @@ class ColourComboBox;
 class Desktop;
 class ImageCanvas;
 class PictureBox;
+struct Calculation;
+struct CalculationInputs;
 struct LayerAdvice;
-struct LoadFields;
-struct LoadPlan;
-struct LoadRequest;
-struct TextBlockFields;
-struct StoredInputs;
 
 // The main window: every input lives as text in its fields, every command reads the texts when it
 // runs and writes its results back into fields, labels and the picture.
@@ -139,9 +136,8 @@ class TSDIAppForm : public QMainWindow {
     void SetTabOrder();
     QLineEdit* AddField(int left, int top, int width, const char* label, const char* text = "");
     void PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third, const char* message);
-    void StartPicture();
-    void ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
-                    const TextBlockFields& fields);
+    void StartPicture(Colour colour);
+    void ShowAdvice(const Calculation& result);
     void ShowBestLayer(bool shown);
     // Any input changed: the results shown no longer answer the fields until "Расчет" runs.
     void MarkResultsStale();
@@ -152,9 +148,10 @@ class TSDIAppForm : public QMainWindow {
     const ImageCanvas* ShownPicture() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
-    LoadFields CurrentLoadFields() const;
-    StoredInputs CurrentInputs() const;
-    void ApplyInputs(const StoredInputs& inputs);
+    // Every input as the fields hold it.
+    CalculationInputs CurrentInputs() const;
+    // The inputs the settings file keeps, into their fields.
+    void ApplyInputs(const CalculationInputs& inputs);
 
     Desktop& desktop;
     QStringList arguments;
@@ -164,7 +161,7 @@ class TSDIAppForm : public QMainWindow {
     bool calculating = false; // "Расчет" is turning the pallet fields: not an input change
     SceneState scene;
     std::unique_ptr<ImageCanvas> picture;
-    Colour pictureColour = clSilver; // the picture's colour, for the best layer drawn later
+    Colour pictureColour{}; // the picture's colour, for the best layer drawn later
     // The advice of the last calculation, and its best layer's picture while it is shown.
     std::unique_ptr<LayerAdvice> advice;
     std::vector<std::string> bestTextLines;

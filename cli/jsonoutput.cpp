@@ -1,6 +1,6 @@
 #include "cli/jsonoutput.h"
 
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 #include <cstdio>
 
@@ -83,8 +83,8 @@ std::string AlongSides(std::int64_t alongLength, std::int64_t alongWidth) {
         .Text();
 }
 
-std::string Inputs(const Result& r) {
-    const LoadRequest& q = r.request;
+std::string Inputs(const Calculation& r) {
+    const LoadRequest& q = r.Request;
     return JsonObject()
         .Add("bundle", JsonObject()
                            .Add("lengthMm", JsonNumber(q.BundleLength))
@@ -96,15 +96,15 @@ std::string Inputs(const Result& r) {
         .Add("heightIncludesPallet", JsonBool(q.HeightIncludesPallet))
         .Add("maxOverhang", AlongSides(q.LengthOverhang, q.WidthOverhang))
         .Add("bundlesInOrder",
-             r.fields.BundlesInOrder ? JsonInteger(*r.fields.BundlesInOrder) : JsonNull)
+             r.BundlesInOrder ? JsonInteger(*r.BundlesInOrder) : JsonNull)
         .Text();
 }
 
-std::string Order(const Result& r) {
-    if (!r.fields.BundlesInOrder)
+std::string Order(const Calculation& r) {
+    if (!r.BundlesInOrder)
         return JsonNull;
-    const std::int64_t bundles = *r.fields.BundlesInOrder;
-    const std::int64_t total = r.plan.Total;
+    const std::int64_t bundles = *r.BundlesInOrder;
+    const std::int64_t total = r.Plan.Total;
     // An order spread over pallets that hold nothing has no pallet count.
     return JsonObject()
         .Add("bundles", JsonInteger(bundles))
@@ -150,9 +150,9 @@ std::string OverhangAdviceJson(const LayerAdvice& advice) {
 
 } // namespace
 
-void PrintJson(const Result& r, bool advice, std::ostream& out) {
-    const LoadPlan& p = r.plan;
-    const LayerAdvice* shownAdvice = advice && r.advice ? &*r.advice : nullptr;
+void PrintJson(const Calculation& r, bool advice, std::ostream& out) {
+    const LoadPlan& p = r.Plan;
+    const LayerAdvice* shownAdvice = advice && r.Advice ? &*r.Advice : nullptr;
     const std::string json =
         JsonObject()
             .Add("inputs", Inputs(r))
@@ -165,14 +165,13 @@ void PrintJson(const Result& r, bool advice, std::ostream& out) {
             .Add("bundlesPerPallet", JsonInteger(p.Total))
             .Add("twoBlockLayer", JsonObject().Add("lengthwiseRows", JsonNumber(p.Split)).Text())
             .Add("stackHeightMm", JsonNumber(p.StackHeight))
-            .Add("loadHeightMm", JsonNumber(LoadedPalletHeight(r.request.BundleHeight, p.Layers)))
+            .Add("loadHeightMm", JsonNumber(LoadedPalletHeight(r.Request.BundleHeight, p.Layers)))
             .Add("order", Order(r))
-            .Add("textLines", JsonStrings(r.lines))
+            .Add("textLines", JsonStrings(r.TextBlock))
             .Add("bestLayer", shownAdvice ? BestLayerJson(*shownAdvice) : JsonNull)
             .Add("overhangAdvice", shownAdvice ? OverhangAdviceJson(*shownAdvice) : JsonNull)
             .Add("adviceLines",
-                 shownAdvice ? JsonStrings(AdviceLines(*shownAdvice, r.fields.BundlesInOrder))
-                             : JsonNull)
+                 shownAdvice ? JsonStrings(r.AdviceLines) : JsonNull)
             .Text();
     out << json << "\n";
 }

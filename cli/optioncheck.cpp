@@ -1,9 +1,9 @@
 #include "cli/optioncheck.h"
 
-#include "app/settings/colourtext.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
 #include "planning/bundlecalc.h"
+#include "settings/colourtext.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/resultpicture.h"
-#include "app/shell/texts.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resultpicture.h"
+#include "shell/texts.h"
 
 Options ParseArguments(const std::vector<std::string>& arguments) {
     Options o;
@@ -29,6 +29,7 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--json", &o.json},
         {"--advice", &o.advice},
         {"--help", &o.help},
+        {"--version", &o.version},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];

@@ -23,6 +23,7 @@ struct Options {
     bool json = false;
     bool advice = false;
     bool help = false;
+    bool version = false;
 };
 
 // The options of the command line, "--option value" or "--option=value", and "-h"; anything

@@ -1,8 +1,8 @@
 #include "app/SDIMAIN.h"
 #include "app/colourcombo.h"
 #include "app/picturebox.h"
-#include "app/shell/texts.h"
 #include "fakedesktop.h"
+#include "shell/texts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -152,6 +152,8 @@ const ErrorCase errorCases[] = {
      1,
      "stowly-cli: no bundle size: give a length, width and height other than 0 (see --help)"},
     {{"600x400x300.5"}, 2, "stowly-cli: '300.5' is not a valid integer value."},
+    // Several fractional sizes: the first in reading order is named.
+    {{"1.5", "2.5", "3.5"}, 2, "stowly-cli: '1.5' is not a valid integer value."},
     {{"600x400x300", "--pallet", "12a0x800"},
      2,
      "stowly-cli: --pallet 12a0x800: '12a0' is not a valid floating point value"},
@@ -273,6 +275,13 @@ TEST(Report, HelpDescribesEveryOption) {
          {"--pallet", "--max-height", "--height-without-pallet", "--overhang", "--bundles",
           "--json", "--png", "--svg", "--size", "--no-text", "--color", "--box", "--settings"})
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
+}
+
+TEST(Report, VersionPrintsTheBuildsVersionAndNothingElse) {
+    const Outcome r = Report({"--version", "600x400x300", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("stowly-cli [0-9]+(\\.[0-9]+)+\n"))) << r.out;
+    EXPECT_TRUE(r.err.empty()) << r.err;
 }
 
 TEST(Report, WritesThePictureAsPngAndSvgOfTheRequestedSize) {

@@ -1,7 +1,8 @@
-#include "app/settings/replacefile.h"
-#include "app/settings/settingsfile.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
+#include "settings/inifile.h"
+#include "settings/replacefile.h"
+#include "settings/settingsfile.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -352,6 +353,31 @@ TEST_F(SettingsFileTest, SaveOnAFullDiskKeepsTheOldFile) {
     EXPECT_EXIT(SaveWithFileSizeLimit(path, 32), testing::ExitedWithCode(0), "");
     EXPECT_EQ(Get(), old);
     EXPECT_EQ(Entries(), std::vector<std::string>{"stowly.ini"});
+}
+
+// The example shipped beside the programs: copied as stowly.ini it gives the window's own
+// defaults for every key, overhangs 0 rather than empty, and the first save leaves it as it was.
+TEST_F(SettingsFileTest, TheShippedExampleHoldsEveryKeyAtTheWindowsDefault) {
+    std::ifstream in(STOWLY_INI_EXAMPLE, std::ios::binary);
+    ASSERT_TRUE(in) << STOWLY_INI_EXAMPLE;
+    const std::string example{std::istreambuf_iterator<char>(in), {}};
+    const IniFile ini = IniFile::Parse(example);
+    const std::pair<const char*, const char*> keys[] = {
+        {"PALLETE", "L"},    {"PALLETE", "B"},   {"PALLETE", "H"},      {"PALLETE", "PH"},
+        {"OVERHANG", "L"},   {"OVERHANG", "B"},  {"BOX", "PROFILE"},    {"BOX", "COLOR"},
+        {"BOX", "QUANTITY"}, {"PIC", "ADDTEXT"}, {"BATCH", "QUANTITY"}, {"BATCH", "BOXES"},
+    };
+    for (const auto& [section, key] : keys)
+        EXPECT_NE(ini.Read(section, key, "\x01missing"), "\x01missing") << section << "/" << key;
+
+    Put(example);
+    StoredInputs inputs = Sample();
+    ASSERT_TRUE(LoadSettingsFile(path, inputs));
+    ExpectSame(inputs, StoredInputs{});
+    EXPECT_EQ(inputs.LengthOverhang, "0");
+    EXPECT_EQ(inputs.WidthOverhang, "0");
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    EXPECT_EQ(Get(), example);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/shell/plural.h"
+#include "shell/plural.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,184 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Every text the user reads, in one place for the window, the picture and the report.
+namespace Texts {
+
+inline constexpr const char* ApplicationTitle = "Укладон";
+inline constexpr const char* WindowCaption = "Укладон "; // the window's caption ends in a space
+
+// Field labels
+inline constexpr const char* BundleLength = "Длина пачки, мм";
+inline constexpr const char* BundleWidth = "Ширина пачки, мм";
+inline constexpr const char* BundleHeight = "Высота пачки, мм";
+inline constexpr const char* BundlesInOrder = "Количество пачек";
+inline constexpr const char* PalletLength = "Длина поддона, мм";
+inline constexpr const char* PalletWidth = "Ширина поддона, мм";
+inline constexpr const char* MaxStackHeight = "Макс. высота укладки, мм";
+inline constexpr const char* HeightIncludesPallet = "Включая высоту поддона";
+inline constexpr const char* LengthOverhang = "Макс. свес по длине, мм";
+inline constexpr const char* WidthOverhang = "Макс. свес по ширине, мм";
+inline constexpr const char* Colour = "Цвет";
+inline constexpr const char* BoxLength = "Длина ящика, мм";
+inline constexpr const char* BoxWidth = "Ширина ящика, мм";
+inline constexpr const char* BoxHeight = "Высота ящика, мм";
+inline constexpr const char* BoxesInOrder = "Количество ящиков, шт.";
+inline constexpr const char* BoxesPerBundle = "Количество в пачке, шт.";
+inline constexpr const char* FluteProfile = "Высота гофра, мм";
+inline constexpr const char* BundleButton = "Расчет пачки";
+inline constexpr const char* CalculateButton = "Расчет";
+inline constexpr const char* CustomColour = "Другой цвет…";
+
+// The flute profiles offered, thickness last; the first is the one a calculation starts with.
+inline constexpr const char* FluteProfiles[] = {"B - 3.1", "C - 3.7", "E - 1.7", "B+C - 7",
+                                                "B+E - 5"};
+
+// Menus
+inline constexpr const char* MenuInput = "Ввод данных";
+inline constexpr const char* PasteBundleCalculate = "Вставить пачку, вычислить, сохранить";
+inline constexpr const char* PasteBoxCalculate = "Вставить ящик, вычислить, сохранить";
+inline constexpr const char* PasteBundleSizes = "Вставить размеры пачки из буфера";
+inline constexpr const char* PasteBoxSizes = "Вставить размеры ящика из буфера";
+inline constexpr const char* MenuCalculate = "Расчет";
+inline constexpr const char* MenuOutput = "Вывод результатов";
+inline constexpr const char* CopyPicture = "Сохранить изображение в буфер";
+inline constexpr const char* AddTextToPicture = "Добавить текст в схему укладки";
+inline constexpr const char* MenuHelp = "Помощь";
+inline constexpr const char* MenuExit = "Выход";
+
+// The edit menu of the pallet fields and of the profile's text. "&" marks the letter that
+// chooses the item with the keyboard.
+namespace EditMenu {
+inline constexpr const char* Undo = "&Отменить";
+inline constexpr const char* Redo = "&Повторить";
+inline constexpr const char* Cut = "&Вырезать";
+inline constexpr const char* Copy = "&Копировать";
+inline constexpr const char* Paste = "Вст&авить";
+inline constexpr const char* Delete = "&Удалить";
+inline constexpr const char* SelectAll = "Выделить в&сё";
+} // namespace EditMenu
+
+// Over the picture while the inputs have changed since the results were calculated.
+inline constexpr const char* ResultsOutdated = "Данные изменены: нажмите «Расчет»";
+
+// Messages
+inline constexpr const char* NoBundleSizesOnClipboard =
+    "Для вставки размеров пачки в буфере должен быть текст формата: длина х ширина х высота";
+inline constexpr const char* NoBoxSizesOnClipboard =
+    "Для вставки размеров ящика в буфере должен быть текст формата: длина х ширина х высота";
+inline constexpr const char* PlanTooLarge =
+    "Размеры слишком велики для расчета: проверьте размеры поддона, пачки и свесы";
+
+// The window program's own command-line options; any other argument is a bundle size.
+inline constexpr const char* WindowUsage = R"(Использование: stowly [ПАЧКА]
+Укладон: расчет укладки пачек гофрокартона на поддон.
+
+  ПАЧКА      размер пачки в мм: один аргумент, например 600x400x300 (числа разделяет
+             любой текст, кроме цифр), или три аргумента 600 400 300; укладка
+             рассчитывается сразу, а ее рисунок кладется в буфер обмена
+  --help     показать эту справку и выйти
+  --version  показать версию и выйти
+
+Руководство пользователя: guide.docx рядом с программой (F1 в окне), man stowly.
+Расчет без окна: stowly-cli --help.
+)";
+
+// The line --version prints: the program's name and the version of the build ("stowly 1.0").
+std::string VersionLine(const std::string& program);
+
+// Conversion errors, as the error report shows them (it adds the full stop).
+std::string NotValidInteger(const std::string& text);
+std::string NotValidFloat(const std::string& text);
+
+// The error report: the message followed by a full stop.
+std::string ErrorReport(const std::string& message);
+
+} // namespace Texts
+
+// The headless report's own messages.
+namespace Texts::Report {
+
+inline constexpr const char* Usage = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
+Counts the bundles a pallet holds in the two-block arrangement, as the window's "Расчет" does.
+
+  BUNDLE                     the bundle size: one argument such as 600x400x300 (any run of
+                             non-digits separates the three numbers) or three arguments 600 400 300;
+                             mm unless a unit follows a number (60cmx40cmx30cm, "24 in", 0.6m:
+                             mm, cm, dm, m, in or ", rounded to whole mm)
+  --pallet LxW               pallet length and width, mm            (default 1200x800)
+  --max-height MM            maximum stacking height, mm            (default 2000)
+  --height-without-pallet    the maximum height does not include the pallet (default: it does)
+  --overhang LxW             maximum overhang along the length and along the width, mm (default 0x0)
+  --bundles N                bundles in the order
+  --box LxWxH                derive the bundle from a box size, as "Расчет пачки" does
+                             (BUNDLE is then not given)
+  --profile TEXT             flute profile                          (default "B - 3.1")
+  --per-bundle N             boxes per bundle
+  --boxes N                  boxes in the order (with --per-bundle, gives the bundles in the order)
+  --settings FILE            take the pallet, overhang, colour, profile, count and text-option
+                             inputs from a settings file of the window's format; options given on
+                             the command line win
+  --color COLOUR             colour of pallet and bundles: a name such as silver, red or clRed,
+                             #RRGGBB, "$" and eight hex digits (00BBGGRR), or a decimal number
+                             (default clSilver)
+  --png FILE                 write the picture as PNG
+  --svg FILE                 write the picture as SVG
+  --size WxH                 picture size in pixels (default 417x564, the window's picture); the
+                             scene is fitted to W x (H - 80)
+  --no-text                  leave the text block off the picture
+  --json                     print the results as one JSON object instead of text, as described
+                             by docs/report.schema.json
+  --advice                   add the layer advisor's lines after the result lines (with --json:
+                             "bestLayer" with every placement [x, y, along x, along y], and
+                             "overhangAdvice")
+  --best-png FILE            write the picture of the load with the advisor's best layer as PNG
+  --best-svg FILE            the same as SVG
+  -h, --help                 show this help
+  --version                  show the version
+
+Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
+)";
+
+inline constexpr const char* NoBundleSize = "no bundle size: give a length, width and height "
+                                            "other than 0 (see --help)";
+
+// An option's mistake: the option and its value (an empty one as ''), then what is wrong with
+// it. Every option error reads "stowly-cli: --option value: problem".
+std::string OptionError(const std::string& option, const std::string& value,
+                        const std::string& problem);
+// A mistake of the option itself: "--option: problem".
+std::string OptionError(const std::string& option, const std::string& problem);
+inline constexpr const char* Negative = "must not be negative";
+inline constexpr const char* NotAtLeastOne = "must be at least 1";
+inline constexpr const char* BothSizes = "give both sizes, length x width, such as 1200x800";
+inline constexpr const char* BoxesAndBundles = "give either --boxes or --bundles, not both";
+inline constexpr const char* OnlyWithBox = "counts boxes, so it needs --box instead of a bundle "
+                                           "size";
+inline constexpr const char* UnknownColour =
+    "unknown colour: give a name such as silver or clRed, #RRGGBB, $00BBGGRR or a number";
+inline constexpr const char* NoThickness =
+    "the profile has no thickness: end it with the board thickness in mm, such as \"C - 3.7\"";
+inline constexpr const char* NegativeThickness =
+    "the profile's thickness is negative: put a space after the sign, such as \"B - 3.1\"";
+inline constexpr const char* NoBundleHeight =
+    "the bundle height is not set: give --per-bundle with --box";
+inline constexpr const char* BundleAndBox = "give either a bundle size or --box, not both";
+inline constexpr const char* MissingValue = "needs a value";
+inline constexpr const char* UnknownOption = "unknown option (see --help)";
+inline constexpr const char* TooManySizes = "too many bundle size arguments";
+inline constexpr const char* BadPictureSize = "the picture size must be W x H, at least 1 x 1 "
+                                              "and at most 20000 x 20000";
+inline constexpr const char* NoSettingsFile = "no such file";
+inline constexpr const char* CannotWrite = "cannot write ";
+
+} // namespace Texts::Report
+
+// The layer advisor's block, menu item and button.
+namespace Texts::Advice {
+
+inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
+inline constexpr const char* ShowBestButton = "Лучшая схема";
+
+} // namespace Texts::Advice
