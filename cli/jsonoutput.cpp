@@ -95,8 +95,7 @@ std::string Inputs(const Calculation& r) {
         .Add("maxHeightMm", JsonNumber(q.MaxHeight))
         .Add("heightIncludesPallet", JsonBool(q.HeightIncludesPallet))
         .Add("maxOverhang", AlongSides(q.LengthOverhang, q.WidthOverhang))
-        .Add("bundlesInOrder",
-             r.BundlesInOrder ? JsonInteger(*r.BundlesInOrder) : JsonNull)
+        .Add("bundlesInOrder", r.BundlesInOrder ? JsonInteger(*r.BundlesInOrder) : JsonNull)
         .Text();
 }
 
@@ -170,8 +169,7 @@ void PrintJson(const Calculation& r, bool advice, std::ostream& out) {
             .Add("textLines", JsonStrings(r.TextBlock))
             .Add("bestLayer", shownAdvice ? BestLayerJson(*shownAdvice) : JsonNull)
             .Add("overhangAdvice", shownAdvice ? OverhangAdviceJson(*shownAdvice) : JsonNull)
-            .Add("adviceLines",
-                 shownAdvice ? JsonStrings(r.AdviceLines) : JsonNull)
+            .Add("adviceLines", shownAdvice ? JsonStrings(r.AdviceLines) : JsonNull)
             .Text();
     out << json << "\n";
 }

@@ -415,7 +415,8 @@ TEST(Report, AdviceJsonListsEveryPlacementOfTheBestLayer) {
     EXPECT_EQ(At(json, "overhangAdvice/alongLength/count"), 7);
     const QJsonArray lines = At(json, "adviceLines").toArray();
     ASSERT_FALSE(lines.isEmpty());
-    EXPECT_TRUE(lines[0].toString().startsWith("Лучшая схема слоя: 6")) << lines[0].toString().toStdString();
+    EXPECT_TRUE(lines[0].toString().startsWith("Лучшая схема слоя: 6"))
+        << lines[0].toString().toStdString();
 }
 
 TEST(Report, BestLayerPictureHoldsTheBestLayerInEveryLayer) {
