@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -10,19 +11,23 @@
 // centre (a pinwheel), and cutting those blocks again the same way. It proves a layer best when
 // the count meets an upper bound, and tells how much more overhang would buy another bundle.
 
-// How long one search may run. Either limit ends it; the best layer found so far is returned.
-// Tests pass a count of evaluations alone, so that what they see never depends on the speed of
-// the machine.
+// What one search may spend. The search counts its work (candidate cuts, five-block patterns,
+// nodes of the exact step, tables set up) and stops when the count runs out, so the same input
+// gives the same layer, bound and flags on any machine and under any load. A wall-clock limit
+// far above what the work takes on an ordinary machine stays as a last safety net; a layer it
+// stops says so (ClockStopped), since only then can the answer depend on the machine.
 struct AdvisorBudget {
-    // Wall-clock time for the search; none: no time limit.
-    std::optional<std::chrono::milliseconds> Time = std::chrono::milliseconds(200);
-    // Candidate cuts and five-block patterns looked at; none: no limit.
-    std::optional<std::int64_t> Evaluations;
+    // Units of work; the default takes about 200 ms on a desktop machine of 2026.
+    std::int64_t Work = DefaultWork;
+    // The safety net; none: never look at the clock.
+    std::optional<std::chrono::milliseconds> SafetyTime = std::chrono::milliseconds(3000);
+    // The clock the safety net reads; empty: the steady clock. Tests put a simulated clock here.
+    std::function<std::chrono::steady_clock::time_point()> Clock;
+
+    static constexpr std::int64_t DefaultWork = 1'000'000;
 
     // A budget that never looks at the clock.
-    static AdvisorBudget EvaluationsOnly(std::int64_t evaluations) {
-        return {std::nullopt, evaluations};
-    }
+    static AdvisorBudget EvaluationsOnly(std::int64_t work) { return {work, std::nullopt, {}}; }
 };
 
 // One bundle as it lies on the layer: its corner nearest the origin and its footprint, so a
@@ -57,6 +62,9 @@ struct BestLayer {
     bool Optimal = false;
     // The budget ran out before the search ended: Count is the best found by then.
     bool TimedOut = false;
+    // Of those, the safety net's clock ended it, not the work count: on a machine this slow the
+    // answer may differ from run to run.
+    bool ClockStopped = false;
     // The rectangle holds too many distinct sizes to search (tiny bundles on a huge rectangle):
     // only the two-block arrangements were tried.
     bool SearchSkipped = false;
@@ -101,6 +109,8 @@ struct OverhangAdvice {
     // A search behind the advice stopped short (the budget ran out, or a side was too large to
     // search): a smaller step may have been missed.
     bool Incomplete = false;
+    // The safety net's clock stopped a search behind the advice.
+    bool ClockStopped = false;
 };
 
 constexpr std::int32_t MaxExtraOverhangMm = 50;
