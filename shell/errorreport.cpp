@@ -1,5 +1,6 @@
 #include "shell/errorreport.h"
 
+#include "loaddraw/drawblockpattern.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
 #include "render/fperror.h"
@@ -8,6 +9,8 @@
 std::string ErrorReportFor(const std::exception& failure) {
     if (dynamic_cast<const PlanTooLargeError*>(&failure) != nullptr)
         return Texts::ErrorReport(Texts::PlanTooLarge);
+    if (dynamic_cast<const PictureTooLargeError*>(&failure) != nullptr)
+        return Texts::ErrorReport(Texts::PictureTooLarge(MaxPictureBundles));
     // A bundle size beyond every whole number: what the processor reports for that conversion.
     if (dynamic_cast<const BundleSizeError*>(&failure) != nullptr)
         return Texts::ErrorReport(InvalidOperationMessage);

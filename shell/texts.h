@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Every text the user reads, in one place for the window, the picture and the report.
@@ -70,6 +71,8 @@ inline constexpr const char* NoBoxSizesOnClipboard =
     "Для вставки размеров ящика в буфере должен быть текст формата: длина х ширина х высота";
 inline constexpr const char* PlanTooLarge =
     "Размеры слишком велики для расчета: проверьте размеры поддона, пачки и свесы";
+// The picture refused for holding more than `mostBundles` bundles.
+std::string PictureTooLarge(std::int64_t mostBundles);
 
 // The window program's own command-line options; any other argument is a bundle size.
 inline constexpr const char* WindowUsage = R"(Использование: stowly [ПАЧКА]
@@ -175,10 +178,44 @@ inline constexpr const char* CannotWrite = "cannot write ";
 
 } // namespace Texts::Report
 
+// The result lines beside the picture and in its text block. Sizes arrive as the fields or the
+// number format give them.
+namespace Texts::Result {
+
+std::string Total(std::int64_t bundles);
+std::string Layers(std::int64_t layers, std::int64_t perLayer);
+inline constexpr const char* BundleOffPallet = "Пачка не помещается на поддон.";
+std::string Overhangs(std::int64_t alongLength, std::int64_t alongWidth);
+std::string Pallets(std::int64_t pallets);
+inline constexpr const char* PalletsUndetermined = "Количество поддонов: не определено";
+std::string PalletSize(const std::string& length, const std::string& width);
+std::string LoadedHeight(const std::string& height);
+std::string BundleSize(const std::string& length, const std::string& width);
+std::string LastPallet(std::int64_t bundles);
+
+} // namespace Texts::Result
+
 // The layer advisor's block, menu item and button.
 namespace Texts::Advice {
 
 inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
 inline constexpr const char* ShowBestButton = "Лучшая схема";
+
+inline constexpr const char* NotWholeMillimetres =
+    "Совет по схеме слоя: размеры пачки должны быть целыми миллиметрами.";
+inline constexpr const char* NoLayerFits = "Пачка не помещается на поддон ни в одной схеме слоя.";
+std::string BetterLayer(std::int64_t count, std::int64_t twoBlockCount);
+inline constexpr const char* BetterLayerOptimal =
+    "Больше пачек в слое не уложить: схема оптимальна.";
+std::string BetterLayerNotProven(std::int64_t upperBound);
+// The load with the better layer; the pallets an order fills when there is an order.
+std::string BetterLayerTotal(std::int64_t total, std::optional<std::int64_t> pallets);
+std::string TwoBlocksOptimal(std::int64_t count);
+std::string NoBetterLayer(std::int64_t count, std::int64_t upperBound);
+inline constexpr const char* SearchStopped = "Поиск схемы остановлен по времени.";
+std::string MoreOverhangAlongLength(std::int64_t extraMm, std::int64_t count);
+std::string MoreOverhangAlongWidth(std::int64_t extraMm, std::int64_t count);
+inline constexpr const char* OverhangAdviceIncomplete =
+    "Совет по свесам неполный: поиск остановлен по времени.";
 
 } // namespace Texts::Advice
