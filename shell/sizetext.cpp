@@ -3,7 +3,6 @@
 #include "planning/numberform.h"
 #include "planning/utf8.h"
 
-#include <cfloat>
 #include <cmath>
 #include <functional>
 #include <string_view>
@@ -19,12 +18,6 @@ struct ByteRead {
     bool Complete = false;
     std::size_t StopByte = 0; // text.size() or beyond when the text ran out
 };
-
-double Finite(double value) {
-    if (std::isinf(value))
-        return std::copysign(DBL_MAX, value);
-    return value;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -127,7 +120,7 @@ ByteRead ReadAt(std::string_view text, char localeSeparator) {
     read.Complete = !number.empty() && read.StopByte == text.size() &&
                     (read.Unit != 0 || IsComplete(scan.State));
     if (!number.empty()) {
-        const double value = Finite(PlainValue(number));
+        const double value = PlainValue(number);
         read.Value = read.Complete ? value : std::fabs(value);
     }
     return read;
@@ -157,7 +150,7 @@ std::string RemainderAfter(const std::string& text, const ByteRead& read) {
 double Millimetres(double value, double unit) {
     if (unit == 0)
         return value;
-    const double mm = Finite(value * unit);
+    const double mm = value * unit;
     return mm == std::trunc(mm) ? mm : std::nearbyint(mm);
 }
 

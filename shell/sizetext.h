@@ -29,8 +29,9 @@ struct NumberRead {
 };
 
 // The decimal mark is the point, and also a comma between two digits when `localeSeparator` is
-// a comma. Values beyond the double range read as the largest double of their sign, so every
-// field receives a finite number.
+// a comma. Values beyond the double range, with their unit or without, read as an infinity of
+// their sign: the field then shows "INF", which is what was read, rather than a large number
+// nobody typed.
 NumberRead ReadNumber(const std::string& text, char localeSeparator = '.');
 
 // Length, width and height in millimetres from clipboard text: three numbers separated by

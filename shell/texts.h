@@ -71,6 +71,13 @@ inline constexpr const char* NoBoxSizesOnClipboard =
     "Для вставки размеров ящика в буфере должен быть текст формата: длина х ширина х высота";
 inline constexpr const char* PlanTooLarge =
     "Размеры слишком велики для расчета: проверьте размеры поддона, пачки и свесы";
+inline constexpr const char* CountOutOfRange =
+    "Количество пачек или слоев слишком велико для расчета: проверьте размеры поддона, пачки и "
+    "высоту укладки";
+
+// A text the user typed or a file held, in single quotes, with every control character written
+// as \xNN: a NUL byte would otherwise end the message early and a line break would forge a line.
+std::string Quoted(const std::string& text);
 // The picture refused for holding more than `mostBundles` bundles.
 std::string PictureTooLarge(std::int64_t mostBundles);
 
@@ -94,6 +101,11 @@ std::string VersionLine(const std::string& program);
 // Conversion errors, as the error report shows them (it adds the full stop).
 std::string NotValidInteger(const std::string& text);
 std::string NotValidFloat(const std::string& text);
+
+// A settings file that is there but cannot be read or replaced, and why.
+std::string SettingsNotRead(const std::string& path, const std::string& reason);
+std::string SettingsNotSaved(const std::string& path, const std::string& reason);
+inline constexpr const char* SettingsFileTooLarge = "файл больше 1 МБ";
 
 // The error report: the message followed by a full stop.
 std::string ErrorReport(const std::string& message);
@@ -175,6 +187,7 @@ inline constexpr const char* BadPictureSize = "the picture size must be W x H, a
                                               "and at most 20000 x 20000";
 inline constexpr const char* NoSettingsFile = "no such file";
 inline constexpr const char* CannotWrite = "cannot write ";
+inline constexpr const char* StandardOutput = "standard output";
 
 } // namespace Texts::Report
 

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -247,16 +247,25 @@ TEST(ReadNumber, TakesTheUnitAndCommaWithTheNumber) {
     }
 }
 
-TEST(ReadNumber, ValuesBeyondTheDoubleRangeStayFinite) {
-    EXPECT_EQ(ReadNumber("1e999").Value, DBL_MAX);
-    EXPECT_EQ(ReadNumber("-1e999").Value, -DBL_MAX);
+TEST(ReadNumber, ValuesBeyondTheDoubleRangeAreInfinite) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ReadNumber("1e999").Value, inf);
+    EXPECT_EQ(ReadNumber("-1e999").Value, -inf);
     const NumberRead digits = ReadNumber(std::string(400, '9') + "x");
     EXPECT_FALSE(digits.Complete);
     EXPECT_EQ(digits.Stop, 401u);
-    EXPECT_EQ(digits.Value, DBL_MAX);
+    EXPECT_EQ(digits.Value, inf);
     EXPECT_EQ(ReadNumber("1e-999").Value, 0);
-    // A unit cannot push a size past the range either.
-    EXPECT_EQ(SizesFromText("1e308 m")[0], DBL_MAX);
+    // A unit that carries a size past the range makes it infinite too.
+    EXPECT_EQ(SizesFromText("1e308 m")[0], inf);
+}
+
+// A size past the double range reaches the field as what was read, an infinity, so the error
+// that follows names it instead of 1.79769313486232E308.
+TEST(SizesFromText, SizesBeyondTheDoubleRangeShowAsInfinite) {
+    EXPECT_EQ(Shown(SizesFromText("13 46E1900")), (std::vector<std::string>{"13", "INF", "INF"}));
+    EXPECT_EQ(Shown(SizesFromArguments({"13", "-46E1900", "7"})),
+              (std::vector<std::string>{"13", "-INF", "7"}));
 }
 
 } // namespace
