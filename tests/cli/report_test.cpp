@@ -242,7 +242,8 @@ const ErrorCase errorCases[] = {
     {{"1x1x1", "--pallet", "1000000x1000000", "--max-height", "2000000000"}, 2, TooMany},
     {{"1x2147483647x1", "--pallet", "7e16x7e16"}, 2, TooMany},
     {{"600x400x300", "--max-height", "1e300"}, 2, TooMany},
-    {{"600x400x300", "--max-height", "-1e300"}, 2,
+    {{"600x400x300", "--max-height", "-1e300"},
+     2,
      "stowly-cli: --max-height -1e300: must not be negative"},
     // A size past the double range is named as what it is.
     {{"13", "46E1900"}, 2, "stowly-cli: 'INF' is not a valid integer value."},
