@@ -102,6 +102,8 @@ TEST(Report, JsonHoldsEveryFigure) {
         {"inputs/maxOverhang/alongLengthMm", 0},
         {"inputs/maxOverhang/alongWidthMm", 50},
         {"inputs/bundlesInOrder", 1000},
+        {"inputs/colour", "#c0c0c0"},
+        {"inputs/textOnPicture", true},
         {"palletTurned", true},
         {"pallet/lengthMm", 1200},
         {"pallet/widthMm", 800},
@@ -133,8 +135,8 @@ TEST(Report, JsonHoldsEveryFigure) {
 TEST(Report, JsonSaysNullWhereThereIsNoValue) {
     // No order, no advice.
     QJsonObject json = Json(Report({"600x400x300", "--json"}));
-    for (const char* path :
-         {"inputs/bundlesInOrder", "order", "bestLayer", "overhangAdvice", "adviceLines"})
+    for (const char* path : {"inputs/bundlesInOrder", "inputs/box", "order", "bestLayer",
+                             "overhangAdvice", "adviceLines"})
         EXPECT_TRUE(At(json, path).isNull()) << path;
     // An order, but a pallet that holds nothing: no pallet count.
     json = Json(Report({"600x400x3000", "--bundles", "10", "--json"}));
@@ -352,6 +354,13 @@ TEST(Report, DerivesTheBundleFromABoxAsTheBundleCalculatorDoes) {
     EXPECT_EQ(At(json, "inputs/bundle/widthMm"), 506);
     EXPECT_EQ(At(json, "inputs/bundle/heightMm"), 62);
     EXPECT_EQ(At(json, "inputs/bundlesInOrder"), 101);
+    EXPECT_EQ(At(json, "inputs/box/lengthMm"), 400);
+    EXPECT_EQ(At(json, "inputs/box/widthMm"), 300);
+    EXPECT_EQ(At(json, "inputs/box/heightMm"), 200);
+    EXPECT_EQ(At(json, "inputs/box/boxesPerBundle"), 10);
+    EXPECT_EQ(At(json, "inputs/box/boxesInOrder"), 1001);
+    EXPECT_EQ(At(json, "inputs/box/fluteProfile"), "B - 3.1");
+    EXPECT_EQ(At(json, "inputs/box/boardThicknessMm"), 3.1);
 }
 
 TEST(Report, BoxProfileDecidesTheBoardThickness) {
