@@ -16,35 +16,47 @@ std::vector<PalletPreset> KnownPallets(const CalculationInputs& inputs) {
     return table;
 }
 
-bool HasDigit(const std::string& text) {
-    return std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The option's value checked as the calculation will read it.
 void CheckWeight(const std::optional<std::string>& value, const char* option, WeightField field) {
     if (!value)
         return;
+    const bool limit = field == WeightField::MaxGrossKg;
+    const char* problem = limit ? Texts::Report::NotAWeightLimit : Texts::Report::NotAWeight;
+    // An empty value would read as no weight at all: say so rather than ignore the option.
+    if (value->find_first_not_of(" \t") == std::string::npos)
+        throw UsageError(Texts::Report::OptionError(option, *value, problem));
     WeightFields fields;
-    (field == WeightField::MaxGrossKg ? fields.MaxGrossKg : fields.BoxGrams) = *value;
+    (limit ? fields.MaxGrossKg : fields.BoxGrams) = *value;
     try {
         ReadWeights(fields, std::nullopt, LocaleDecimalSeparator());
     } catch (const WeightInputError&) {
-        throw UsageError(field == WeightField::MaxGrossKg
-                             ? Texts::Report::NotAWeightLimitOption(option, *value)
-                             : Texts::Report::NotAWeightOption(option, *value));
+        throw UsageError(Texts::Report::OptionError(option, *value, problem));
     }
-    // An empty value would read as no weight at all: say so rather than ignore the option.
-    if (value->find_first_not_of(" \t") == std::string::npos)
-        throw UsageError(Texts::Report::NotAWeightOption(option, *value));
 }
 
 } // namespace
 
-void ApplyPalletAndWeightOptions(const Options& options, CalculationInputs& inputs) {
+bool PalletByName(const std::string& value) {
+    if (FindPallet(StandardPallets(), value) != nullptr)
+        return true;
+    const std::size_t first = value.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return false;
+    const char c = value[first];
+    return !((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',');
+}
+
+void CheckWeightOptions(const Options& options) {
+    if (options.boxWeight && options.bundleWeight)
+        throw UsageError(Texts::Report::OptionError("--box-weight", *options.boxWeight,
+                                                    Texts::Report::BoxAndBundleWeight));
     CheckWeight(options.boxWeight, "--box-weight", WeightField::BoxGrams);
     CheckWeight(options.bundleWeight, "--bundle-weight", WeightField::BundleKg);
     CheckWeight(options.palletWeight, "--pallet-weight", WeightField::TareKg);
     CheckWeight(options.maxGross, "--max-gross", WeightField::MaxGrossKg);
+}
+
+void ApplyPalletAndWeightOptions(const Options& options, CalculationInputs& inputs) {
     const char separator = LocaleDecimalSeparator();
     if (options.pallet) {
         const std::vector<PalletPreset> table = KnownPallets(inputs);
@@ -52,8 +64,9 @@ void ApplyPalletAndWeightOptions(const Options& options, CalculationInputs& inpu
             inputs.PalletLength = FormatGeneral(pallet->Length, separator);
             inputs.PalletWidth = FormatGeneral(pallet->Width, separator);
             inputs.Weights.TareKg = FormatGeneral(pallet->TareKg, separator);
-        } else if (!HasDigit(*options.pallet)) {
-            throw UsageError(Texts::Report::UnknownPallet(*options.pallet));
+        } else if (PalletByName(*options.pallet)) {
+            throw UsageError(Texts::Report::OptionError("--pallet", *options.pallet,
+                                                        Texts::Report::UnknownPallet));
         } else {
             std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*options.pallet);
         }

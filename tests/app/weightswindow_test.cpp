@@ -95,7 +95,7 @@ TEST_F(WeightsWindow, WeightsGoBesideTheAdviceAndTheLimitCutsTheLabels) {
     Bundle(*form, "600", "400", "150");
     form->MaskEdit13->setText("1000");
     form->Button1->click();
-    EXPECT_TRUE(form->Label22->isHidden()); // no weights: the band stays empty
+    EXPECT_TRUE(form->Label23->isHidden()); // no weights: the band stays empty
 
     desktop.editedWeights = WeightFields{"", "10", "", "400"};
     form->N20->trigger();
@@ -103,10 +103,10 @@ TEST_F(WeightsWindow, WeightsGoBesideTheAdviceAndTheLimitCutsTheLabels) {
     EXPECT_EQ(desktop.weightsShown[0].BundleKg, "");
     form->Button1->click();
     EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
-    EXPECT_FALSE(form->Label22->isHidden());
+    EXPECT_FALSE(form->Label23->isHidden());
     // The band lays the weight lines out as a table: the same figures, row by row.
     QTextDocument band;
-    band.setHtml(form->Label22->text());
+    band.setHtml(form->Label23->text());
     EXPECT_EQ(band.toPlainText().simplified(),
               "Масса пачки: 10 кг Слоев меньше из-за массы: не более 400 кг на поддон "
               "кг нетто брутто Полный поддон 360 385 Последний поддон 280 305 "
@@ -115,7 +115,7 @@ TEST_F(WeightsWindow, WeightsGoBesideTheAdviceAndTheLimitCutsTheLabels) {
     EXPECT_EQ(form->Label11->text(), "9 слоев по 4 пачек.");
     EXPECT_EQ(form->Label19->text(), "Количество поддонов: 28");
     // The band sits in the free corner beside the advice, clear of every field and button.
-    const QRect area = form->Label22->geometry();
+    const QRect area = form->Label23->geometry();
     EXPECT_FALSE(area.intersects(form->Label21->geometry()));
     for (QWidget* widget : std::initializer_list<QWidget*>{form->Button1, form->Button2,
                                                            form->Button3, form->MaskEdit12})
@@ -140,7 +140,7 @@ TEST_F(WeightsWindow, BadWeightAndTooHeavyBundleAreReportedNotComputedAway) {
     ASSERT_EQ(desktop.errors.size(), 1);
     EXPECT_EQ(desktop.errors[0],
               "Поддон с одной пачкой весит 415 кг: больше допустимых 400 кг на поддон.");
-    EXPECT_TRUE(form->Label22->isHidden());
+    EXPECT_TRUE(form->Label23->isHidden());
 }
 
 TEST_F(WeightsWindow, OwnPalletsJoinTheMenuAndTheSettingsFile) {

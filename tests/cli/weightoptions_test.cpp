@@ -111,11 +111,10 @@ TEST(WeightOptions, MaximumGrossCutsTheLayersAndEveryFigureFollows) {
                                 "--max-gross", "400", "--json"});
     ASSERT_EQ(cut.status, 0) << cut.err;
     for (const char* field :
-         {"\"total\": 36", "\"layers\": 9", "\"loadHeight\": 1500", "\"pallets\": 28",
-          "\"lastPallet\": 28", "\"maxGrossKg\": 400", "\"layersCutByWeight\": true",
-          "\"layersBeforeCut\": 12",
-          "\"fullPallet\": {\"bundles\": 36, \"netKg\": 360, "
-          "\"grossKg\": 385}",
+         {"\"bundlesPerPallet\": 36", "\"layers\": 9", "\"loadHeightMm\": 1500",
+          "\"order\": {\"bundles\": 1000, \"pallets\": 28, \"bundlesOnLastPallet\": 28}",
+          "\"maxGrossKg\": 400", "\"layersCutByWeight\": true", "\"layersBeforeCut\": 12",
+          "\"fullPallet\": {\"bundles\": 36, \"netKg\": 360, \"grossKg\": 385}",
           "\"order\": {\"bundles\": 1000, \"pallets\": 28, \"netKg\": 10000, \"grossKg\": 10700}",
           "\"Слоев меньше из-за массы: не более 400 кг на поддон\""})
         EXPECT_NE(cut.out.find(field), std::string::npos) << field << "\n" << cut.out;
@@ -153,26 +152,25 @@ struct ErrorCase {
 const ErrorCase errorCases[] = {
     {"negative box weight",
      {"--box-weight", "-5"},
-     "stowly-cli: --box-weight: '-5' is not a weight: give a number of at least 0\n"},
+     "stowly-cli: --box-weight -5: must be a weight, a number of at least 0\n"},
     {"letters as bundle weight",
      {"--bundle-weight=abc"},
-     "stowly-cli: --bundle-weight: 'abc' is not a weight: give a number of at least 0\n"},
+     "stowly-cli: --bundle-weight abc: must be a weight, a number of at least 0\n"},
     {"negative tare",
      {"--pallet-weight", "-1"},
-     "stowly-cli: --pallet-weight: '-1' is not a weight: give a number of at least 0\n"},
+     "stowly-cli: --pallet-weight -1: must be a weight, a number of at least 0\n"},
     {"empty tare",
      {"--pallet-weight="},
-     "stowly-cli: --pallet-weight: '' is not a weight: give a number of at least 0\n"},
+     "stowly-cli: --pallet-weight '': must be a weight, a number of at least 0\n"},
     {"zero maximum",
      {"--max-gross", "0"},
-     "stowly-cli: --max-gross: '0' is not a weight limit: give a number above 0\n"},
+     "stowly-cli: --max-gross 0: must be a weight limit, a number above 0\n"},
     {"both weights",
      {"--box-weight", "300", "--bundle-weight", "3"},
-     "stowly-cli: --box-weight, --bundle-weight: give the weight of a box or of a bundle, not "
-     "both\n"},
+     "stowly-cli: --box-weight 300: give either --box-weight or --bundle-weight, not both\n"},
     {"unknown pallet name",
      {"--pallet", "EURO"},
-     "stowly-cli: --pallet: no pallet named 'EURO' (see --list-pallets)\n"},
+     "stowly-cli: --pallet EURO: no such pallet (see --list-pallets)\n"},
     {"bundle heavier than the maximum",
      {"--bundle-weight", "390", "--max-gross", "400"},
      "stowly-cli: Поддон с одной пачкой весит 415 кг: больше допустимых 400 кг на поддон.\n"},
