@@ -243,13 +243,12 @@ void TSDIAppForm::CreateMenus() {
     N10 = action(N5, Texts::PasteBundleSizes, "р", &TSDIAppForm::N1Click);
     N16 = action(N5, Texts::PasteBoxSizes, "к", &TSDIAppForm::N13Click);
     N17 = action(N5, Texts::BundleButton, "ч", &TSDIAppForm::Button2Click);
-    N5->addSeparator();
-    N19 = N5->addMenu(Q(Texts::Weights::MenuPallet));
-    N20 = new QAction(Q(Texts::Weights::MenuWeights), N5);
+    N19 = N5->addMenu(WithKey(Texts::Weights::MenuPallet, "д"));
+    N20 = new QAction(WithKey(Texts::Weights::MenuWeights, "М"), N5);
     connect(N20, &QAction::triggered, this, [this] { RunCommand([this] { N20Click(); }); });
     N5->addAction(N20);
     // Owned by the window: filling the menu anew clears it of the pallets it lists.
-    N21 = new QAction(Q(Texts::Weights::MenuOwnPallets), this);
+    N21 = new QAction(WithKey(Texts::Weights::MenuOwnPallets, "С"), this);
     connect(N21, &QAction::triggered, this, [this] { RunCommand([this] { N21Click(); }); });
     FillPalletMenu();
     N6 = action(bar, Texts::MenuCalculate, "Р", &TSDIAppForm::Button1Click);
