@@ -33,13 +33,14 @@
 
 namespace {
 
-QString Q(const char* text) {
+// Texts of the system (UTF-8) as Qt holds them, and a field's text back.
+QString ToQt(const char* text) {
     return QString::fromUtf8(text);
 }
-QString Q(const std::string& text) {
+QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
-std::string S(const QLineEdit* field) {
+std::string FieldText(const QLineEdit* field) {
     return field->text().toStdString();
 }
 
@@ -53,7 +54,7 @@ constexpr int LabelAboveField = 17;
 TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), desktop(desktop), arguments(std::move(arguments)),
       decimalSeparator(LocaleDecimalSeparator()) {
-    setWindowTitle(Q(Texts::WindowCaption));
+    setWindowTitle(ToQt(Texts::WindowCaption));
     // The fields stand where a narrow 13-pixel system font left room for their labels; at 12
     // pixels the wider desktop fonts keep every label clear of its neighbour.
     QFont systemFont = font();
@@ -73,10 +74,10 @@ TSDIAppForm::~TSDIAppForm() = default;
 
 QLineEdit* TSDIAppForm::AddField(int left, int top, int width, const char* label,
                                  const char* text) {
-    auto* caption = new QLabel(Q(label), centralWidget());
+    auto* caption = new QLabel(ToQt(label), centralWidget());
     caption->move(left, top - LabelAboveField);
     caption->adjustSize();
-    auto* field = new QLineEdit(Q(text), centralWidget());
+    auto* field = new QLineEdit(ToQt(text), centralWidget());
     field->setGeometry(left, top, width, 24);
     field->setAcceptDrops(false);
     field->installEventFilter(this);
@@ -109,13 +110,13 @@ void TSDIAppForm::CreateControls() {
     MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength);
     MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth);
     MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight);
-    QString includesPallet = Q(Texts::HeightIncludesPallet);
+    QString includesPallet = ToQt(Texts::HeightIncludesPallet);
     includesPallet[includesPallet.lastIndexOf(' ')] = '\n'; // the caption takes two lines
     cxCheckBox1 = new QCheckBox(includesPallet, client);
     cxCheckBox1->setGeometry(426, 169, 134, 40);
     MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang);
     MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang);
-    auto* colourLabel = new QLabel(Q(Texts::Colour), client);
+    auto* colourLabel = new QLabel(ToQt(Texts::Colour), client);
     colourLabel->move(426, 229 - LabelAboveField);
     cxColorComboBox1 = new ColourComboBox(
         [this](const QColor& initial) { return desktop.PickColour(this, initial); }, client);
@@ -126,18 +127,18 @@ void TSDIAppForm::CreateControls() {
     MaskEdit11 = AddField(268, 291, 87, Texts::BoxHeight);
     MaskEdit14 = AddField(396, 291, 87, Texts::BoxesInOrder);
     MaskEdit12 = AddField(18, 351, 87, Texts::BoxesPerBundle);
-    auto* profileLabel = new QLabel(Q(Texts::FluteProfile), client);
+    auto* profileLabel = new QLabel(ToQt(Texts::FluteProfile), client);
     profileLabel->move(204, 351 - LabelAboveField);
     ComboBox1 = new QComboBox(client);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     for (const char* profile : Texts::FluteProfiles)
-        ComboBox1->addItem(Q(profile));
+        ComboBox1->addItem(ToQt(profile));
     ComboBox1->setGeometry(204, 351, 121, 24);
 
-    Button2 = new QPushButton(Q(Texts::BundleButton), client);
+    Button2 = new QPushButton(ToQt(Texts::BundleButton), client);
     Button2->setGeometry(396, 341, 149, 34);
-    Button1 = new QPushButton(Q(Texts::CalculateButton), client);
+    Button1 = new QPushButton(ToQt(Texts::CalculateButton), client);
     Button1->setGeometry(18, 501, 174, 46);
 
     auto resultLabel = [client](int top) {
@@ -161,7 +162,7 @@ void TSDIAppForm::CreateControls() {
     Label21->setWordWrap(true);
     Label21->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label21->hide();
-    Button3 = new QPushButton(Q(Texts::Advice::ShowBestButton), client);
+    Button3 = new QPushButton(ToQt(Texts::Advice::ShowBestButton), client);
     Button3->setGeometry(210, 513, 149, 34);
     Button3->setCheckable(true);
     Button3->setEnabled(false);
@@ -183,28 +184,28 @@ void TSDIAppForm::CreateControls() {
 
 void TSDIAppForm::CreateMenus() {
     auto action = [this](QWidget* menu, const char* caption, void (TSDIAppForm::*handler)()) {
-        auto* item = new QAction(Q(caption), menu);
+        auto* item = new QAction(ToQt(caption), menu);
         connect(item, &QAction::triggered, this,
                 [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
         menu->addAction(item);
         return item;
     };
     QMenuBar* bar = menuBar();
-    N5 = bar->addMenu(Q(Texts::MenuInput));
+    N5 = bar->addMenu(ToQt(Texts::MenuInput));
     N4 = action(N5, Texts::PasteBundleCalculate, &TSDIAppForm::N3Click);
     N15 = action(N5, Texts::PasteBoxCalculate, &TSDIAppForm::N14Click);
     N10 = action(N5, Texts::PasteBundleSizes, &TSDIAppForm::N1Click);
     N16 = action(N5, Texts::PasteBoxSizes, &TSDIAppForm::N13Click);
     N17 = action(N5, Texts::BundleButton, &TSDIAppForm::Button2Click);
     N6 = action(bar, Texts::MenuCalculate, &TSDIAppForm::Button1Click);
-    N7 = bar->addMenu(Q(Texts::MenuOutput));
+    N7 = bar->addMenu(ToQt(Texts::MenuOutput));
     // The main menu's copy item does what its twin in the context menu does.
     N11 = action(N7, Texts::CopyPicture, &TSDIAppForm::N2Click);
     // A checkable item turns its own check mark when chosen, which is all N12Click does.
-    N12 = new QAction(Q(Texts::AddTextToPicture), N7);
+    N12 = new QAction(ToQt(Texts::AddTextToPicture), N7);
     N12->setCheckable(true);
     N7->addAction(N12);
-    N18 = new QAction(Q(Texts::Advice::ShowBestLayer), N7);
+    N18 = new QAction(ToQt(Texts::Advice::ShowBestLayer), N7);
     N18->setCheckable(true);
     N18->setEnabled(false);
     N7->addAction(N18);
@@ -251,7 +252,7 @@ void TSDIAppForm::RunCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& failure) {
-        desktop.ShowError(this, Q(ErrorReportFor(failure)));
+        desktop.ShowError(this, ToQt(ErrorReportFor(failure)));
     }
 }
 
@@ -281,14 +282,13 @@ void TSDIAppForm::MaskEdit3Change() {
 
 void TSDIAppForm::StartPicture(Colour colour) {
     picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
-    pictureColour = colour;
-    BeginResultPicture(*picture, scene, pictureColour);
+    drawing = std::make_unique<ResultPicture>(*picture, colour);
     // The advice belongs to the picture it was made with: a new calculation starts without it.
     advice.reset();
     Label21->hide();
     Button3->setEnabled(false);
     N18->setEnabled(false);
-    ShowBestLayer(false);
+    ShowLayer(LayerShown::TwoBlocks);
     Image2->SetImage(picture->Image());
 }
 
@@ -299,26 +299,25 @@ void TSDIAppForm::Button1Click() {
     StartPicture(inputs.DrawingColour);
     const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::Yes);
     if (result.Plan.Turned) {
-        MaskEdit4->setText(Q(result.Inputs.PalletLength));
-        MaskEdit5->setText(Q(result.Inputs.PalletWidth));
-        MaskEdit7->setText(Q(result.Inputs.LengthOverhang));
-        MaskEdit8->setText(Q(result.Inputs.WidthOverhang));
+        MaskEdit4->setText(ToQt(result.Inputs.PalletLength));
+        MaskEdit5->setText(ToQt(result.Inputs.PalletWidth));
+        MaskEdit7->setText(ToQt(result.Inputs.LengthOverhang));
+        MaskEdit8->setText(ToQt(result.Inputs.WidthOverhang));
     }
 
     // A load too large to draw still gets its figures: the refusal is reported at the end.
     bool pictureRefused = false;
     try {
-        const LoadRequest& request = result.Request;
-        DrawPlannedLoad(*picture, scene, result.Plan, request.BundleLength, request.BundleWidth,
-                        request.BundleHeight, picture->Image().width(), picture->Image().height());
+        drawing->DrawLoad(result.Plan, result.Request, picture->Image().width(),
+                          picture->Image().height());
     } catch (const PictureTooLargeError&) {
         pictureRefused = true;
     }
     Image2->SetImage(picture->Image());
 
-    Label10->setText(Q(result.Lines.Total));
-    Label11->setText(Q(result.Lines.Layers));
-    Label12->setText(Q(result.Lines.Overhangs));
+    Label10->setText(ToQt(result.Lines.Total));
+    Label11->setText(ToQt(result.Lines.Layers));
+    Label12->setText(ToQt(result.Lines.Overhangs));
     for (QLabel* label : {Label10, Label11, Label12}) {
         label->adjustSize();
         label->show();
@@ -326,7 +325,7 @@ void TSDIAppForm::Button1Click() {
     if (result.Failure)
         std::rethrow_exception(result.Failure);
     if (result.Lines.Pallets) {
-        Label19->setText(Q(*result.Lines.Pallets));
+        Label19->setText(ToQt(*result.Lines.Pallets));
         Label19->adjustSize();
         Label19->show();
     } else {
@@ -334,7 +333,7 @@ void TSDIAppForm::Button1Click() {
     }
 
     if (!result.PictureText.empty()) {
-        WriteTextBlock(*picture, result.PictureText);
+        drawing->WriteText(result.PictureText);
         Image2->SetImage(picture->Image());
     }
     ShowAdvice(result);
@@ -355,7 +354,7 @@ void TSDIAppForm::Button2Click() {
         };
         for (const auto& [field, text] : derived)
             if (inputs.*text != before.*text)
-                field->setText(Q(inputs.*text));
+                field->setText(ToQt(inputs.*text));
     };
     try {
         DeriveBundleFromBox(inputs, DecimalSeparator());
@@ -369,13 +368,13 @@ void TSDIAppForm::Button2Click() {
 void TSDIAppForm::PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third,
                              const char* message) {
     if (!desktop.ClipboardHasText()) {
-        desktop.ShowInformation(this, Q(message));
+        desktop.ShowInformation(this, ToQt(message));
         return;
     }
     const std::array<double, 3> sizes = SizesFromText(desktop.ClipboardText().toStdString());
-    first->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
-    second->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
-    third->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
+    first->setText(ToQt(FormatGeneral(sizes[0], DecimalSeparator())));
+    second->setText(ToQt(FormatGeneral(sizes[1], DecimalSeparator())));
+    third->setText(ToQt(FormatGeneral(sizes[2], DecimalSeparator())));
 }
 
 void TSDIAppForm::N1Click() {
@@ -417,7 +416,7 @@ void TSDIAppForm::ShowAdvice(const Calculation& result) {
     advice = std::make_unique<LayerAdvice>(*result.Advice);
     QStringList lines;
     for (const std::string& line : result.AdviceLines)
-        lines << Q(line);
+        lines << ToQt(line);
     Label21->setText(lines.join('\n'));
     Label21->show();
     bestTextLines = result.BestPictureText;
@@ -426,34 +425,34 @@ void TSDIAppForm::ShowAdvice(const Calculation& result) {
     N18->setEnabled(drawable);
 }
 
-void TSDIAppForm::ShowBestLayer(bool shown) {
-    Button3->setChecked(shown);
-    N18->setChecked(shown);
-    if (!shown) {
+void TSDIAppForm::ShowLayer(LayerShown layer) {
+    const bool best = layer == LayerShown::Best;
+    Button3->setChecked(best);
+    N18->setChecked(best);
+    if (!best) {
         bestPicture.reset();
         if (picture)
             Image2->SetImage(picture->Image());
         return;
     }
-    auto drawing =
+    auto canvas =
         std::make_unique<ImageCanvas>(picture->Image().width(), picture->Image().height());
-    SceneState bestScene;
-    DrawBestLayerPicture(*drawing, bestScene, pictureColour, *advice, drawing->Image().width(),
-                         drawing->Image().height(), bestTextLines);
-    bestPicture = std::move(drawing);
+    DrawBestLayerPicture(*canvas, drawing->LoadColour(), *advice, canvas->Image().width(),
+                         canvas->Image().height(), bestTextLines);
+    bestPicture = std::move(canvas);
     Image2->SetImage(bestPicture->Image());
 }
 
 void TSDIAppForm::Button3Click() {
-    const bool wanted = Button3->isChecked();
+    const LayerShown wanted = Button3->isChecked() ? LayerShown::Best : LayerShown::TwoBlocks;
     if (!advice || !picture) {
-        ShowBestLayer(false);
+        ShowLayer(LayerShown::TwoBlocks);
         return;
     }
     try {
-        ShowBestLayer(wanted);
+        ShowLayer(wanted);
     } catch (...) {
-        ShowBestLayer(false);
+        ShowLayer(LayerShown::TwoBlocks);
         throw;
     }
 }
@@ -487,13 +486,14 @@ void TSDIAppForm::FormShow() {
         for (const QString& argument : arguments.mid(0, 3))
             args.push_back(argument.toStdString());
         const std::array<double, 3> sizes = SizesFromArguments(args);
-        MaskEdit1->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
-        MaskEdit2->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
-        MaskEdit3->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
+        MaskEdit1->setText(ToQt(FormatGeneral(sizes[0], DecimalSeparator())));
+        MaskEdit2->setText(ToQt(FormatGeneral(sizes[1], DecimalSeparator())));
+        MaskEdit3->setText(ToQt(FormatGeneral(sizes[2], DecimalSeparator())));
     }
     if (!MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
         !MaskEdit3->text().isEmpty()) {
-        const auto [length, width, height] = ToWholeSizes(S(MaskEdit1), S(MaskEdit2), S(MaskEdit3));
+        const auto [length, width, height] =
+            ToWholeSizes(FieldText(MaskEdit1), FieldText(MaskEdit2), FieldText(MaskEdit3));
         if (SizeProductPositive(length, width, height)) {
             Button1Click();
             Image2DblClick();
@@ -516,40 +516,40 @@ std::string TSDIAppForm::SettingsPath() const {
 
 CalculationInputs TSDIAppForm::CurrentInputs() const {
     CalculationInputs inputs;
-    inputs.BundleLength = S(MaskEdit1);
-    inputs.BundleWidth = S(MaskEdit2);
-    inputs.BundleHeight = S(MaskEdit3);
-    inputs.BoxLength = S(MaskEdit9);
-    inputs.BoxWidth = S(MaskEdit10);
-    inputs.BoxHeight = S(MaskEdit11);
-    inputs.PalletLength = S(MaskEdit4);
-    inputs.PalletWidth = S(MaskEdit5);
-    inputs.MaxHeight = S(MaskEdit6);
+    inputs.BundleLength = FieldText(MaskEdit1);
+    inputs.BundleWidth = FieldText(MaskEdit2);
+    inputs.BundleHeight = FieldText(MaskEdit3);
+    inputs.BoxLength = FieldText(MaskEdit9);
+    inputs.BoxWidth = FieldText(MaskEdit10);
+    inputs.BoxHeight = FieldText(MaskEdit11);
+    inputs.PalletLength = FieldText(MaskEdit4);
+    inputs.PalletWidth = FieldText(MaskEdit5);
+    inputs.MaxHeight = FieldText(MaskEdit6);
     inputs.HeightIncludesPallet = cxCheckBox1->isChecked();
-    inputs.LengthOverhang = S(MaskEdit7);
-    inputs.WidthOverhang = S(MaskEdit8);
+    inputs.LengthOverhang = FieldText(MaskEdit7);
+    inputs.WidthOverhang = FieldText(MaskEdit8);
     inputs.FluteProfile = ComboBox1->currentText().toStdString();
     inputs.DrawingColour = cxColorComboBox1->SelectedColour();
-    inputs.BoxesInOrder = S(MaskEdit14);
+    inputs.BoxesInOrder = FieldText(MaskEdit14);
     inputs.AddText = N12->isChecked();
-    inputs.BundlesInOrder = S(MaskEdit13);
-    inputs.BoxesPerBundle = S(MaskEdit12);
+    inputs.BundlesInOrder = FieldText(MaskEdit13);
+    inputs.BoxesPerBundle = FieldText(MaskEdit12);
     return inputs;
 }
 
 void TSDIAppForm::ApplyInputs(const CalculationInputs& inputs) {
-    MaskEdit4->setText(Q(inputs.PalletLength));
-    MaskEdit5->setText(Q(inputs.PalletWidth));
-    MaskEdit6->setText(Q(inputs.MaxHeight));
+    MaskEdit4->setText(ToQt(inputs.PalletLength));
+    MaskEdit5->setText(ToQt(inputs.PalletWidth));
+    MaskEdit6->setText(ToQt(inputs.MaxHeight));
     cxCheckBox1->setChecked(inputs.HeightIncludesPallet);
-    MaskEdit7->setText(Q(inputs.LengthOverhang));
-    MaskEdit8->setText(Q(inputs.WidthOverhang));
-    ComboBox1->setEditText(Q(inputs.FluteProfile));
+    MaskEdit7->setText(ToQt(inputs.LengthOverhang));
+    MaskEdit8->setText(ToQt(inputs.WidthOverhang));
+    ComboBox1->setEditText(ToQt(inputs.FluteProfile));
     cxColorComboBox1->SetSelectedColour(inputs.DrawingColour);
-    MaskEdit14->setText(Q(inputs.BoxesInOrder));
+    MaskEdit14->setText(ToQt(inputs.BoxesInOrder));
     N12->setChecked(inputs.AddText);
-    MaskEdit13->setText(Q(inputs.BundlesInOrder));
-    MaskEdit12->setText(Q(inputs.BoxesPerBundle));
+    MaskEdit13->setText(ToQt(inputs.BundlesInOrder));
+    MaskEdit12->setText(ToQt(inputs.BoxesPerBundle));
 }
 
 void TSDIAppForm::LoadSettings() {
