@@ -1,5 +1,6 @@
 #include "app/colourcombo.h"
 
+#include "shell/calculationinputs.h"
 #include "shell/texts.h"
 
 #include <QPainter>
@@ -48,7 +49,7 @@ ColourComboBox::ColourComboBox(ColourDialog dialog, QWidget* parent)
     for (Colour colour : X11Colours())
         addItem(Swatch(colour), QString(), QVariant::fromValue<uint>(colour));
     addItem(QString::fromUtf8(Texts::CustomColour));
-    SetSelectedColour(clSilver);
+    SetSelectedColour(CalculationInputs{}.DrawingColour);
     connect(this, &QComboBox::activated, this, &ColourComboBox::OnActivated);
 }
 

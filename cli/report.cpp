@@ -95,7 +95,11 @@ void WritePictures(const Options& options, const Calculation& result, std::pair<
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Options options = ParseArguments(arguments);
     if (options.help) {
-        out << Texts::Report::Usage;
+        const CalculationInputs defaults;
+        out << Texts::Report::Usage({defaults.PalletLength, defaults.PalletWidth,
+                                     defaults.MaxHeight, defaults.FluteProfile,
+                                     ColourToText(defaults.DrawingColour), ResultPictureWidth,
+                                     ResultPictureHeight, SceneTopBand});
         return 0;
     }
     if (options.version) {

@@ -1,5 +1,8 @@
 #include "shell/texts.h"
 
+#include <string_view>
+#include <utility>
+
 #include "stowly/version.h"
 
 namespace Texts {
@@ -26,6 +29,26 @@ std::string PictureTooLarge(std::int64_t mostBundles) {
 }
 
 } // namespace Texts
+
+namespace Texts::Report {
+
+std::string Usage(const UsageDefaults& defaults) {
+    const std::pair<const char*, std::string> fills[] = {
+        {"{pallet}", defaults.PalletLength + "x" + defaults.PalletWidth},
+        {"{max-height}", defaults.MaxHeight},
+        {"{profile}", defaults.FluteProfile},
+        {"{colour}", defaults.Colour},
+        {"{size}",
+         std::to_string(defaults.PictureWidth) + "x" + std::to_string(defaults.PictureHeight)},
+        {"{band}", std::to_string(defaults.TextBand)},
+    };
+    std::string usage = UsageTemplate;
+    for (const auto& [mark, value] : fills)
+        usage.replace(usage.find(mark), std::string_view(mark).size(), value);
+    return usage;
+}
+
+} // namespace Texts::Report
 
 namespace {
 
