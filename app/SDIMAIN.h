@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -62,6 +63,12 @@ class TSDIAppForm : public QMainWindow {
     // Runs a command and shows its failure, if any, in the error report.
     void RunCommand(const std::function<void()>& command);
 
+    // The ordinary edit menu of a pallet field or of the profile's text, with its items in
+    // Russian; the caller shows it and owns it.
+    QMenu* FieldEditMenu(QLineEdit* field);
+    // Whether the results and the picture shown belong to inputs changed since.
+    bool ResultsStale() const { return resultsStale; }
+
     // The bundle group.
     QLineEdit* MaskEdit1;  // bundle length, mm
     QLineEdit* MaskEdit2;  // bundle width, mm
@@ -94,6 +101,8 @@ class TSDIAppForm : public QMainWindow {
     // The layer advisor.
     QLabel* Label21;      // the advice block
     QPushButton* Button3; // "Лучшая схема": the best layer in the picture, or back
+    // Over the picture while the results are out of date: "Данные изменены: нажмите «Расчет»".
+    QLabel* Label22;
     // The main menu.
     QMenu* N5;    // "Ввод данных"
     QAction* N4;  // paste the bundle, calculate, copy the picture
@@ -135,6 +144,12 @@ class TSDIAppForm : public QMainWindow {
     enum class LayerShown { TwoBlocks, Best };
     // The picture with the two-block layer, or the advisor's best one.
     void ShowLayer(LayerShown layer);
+    // Any input changed: the results shown no longer answer the fields until "Расчет" runs.
+    void MarkResultsStale();
+    void MarkResultsCurrent();
+    // The keys every field shares: Enter calculates, Ctrl+C copies the picture, Ctrl+V in a
+    // bundle or box field pastes sizes into its group. True when the key was used.
+    bool FieldCommandKey(QObject* field, const QKeyEvent& key);
     const ImageCanvas* ShownPicture() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
@@ -144,9 +159,11 @@ class TSDIAppForm : public QMainWindow {
     void ApplyInputs(const CalculationInputs& inputs);
 
     Desktop& desktop;
-    QStringList arguments; // the program's arguments, for the start sequence
-    char decimalSeparator; // the user's, read once at the start
-    bool shown = false;    // the start sequence ran at the first showing
+    QStringList arguments;     // the program's arguments, for the start sequence
+    char decimalSeparator;     // the user's, read once at the start
+    bool shown = false;        // the start sequence ran at the first showing
+    bool resultsStale = false; // the results shown belong to inputs changed since
+    bool calculating = false;  // "Расчет" is turning the pallet fields: not an input change
     // The last calculation's picture and what draws on it (its scene, colour and text band).
     std::unique_ptr<ImageCanvas> picture;
     std::unique_ptr<ResultPicture> drawing;

@@ -1,9 +1,10 @@
 #include "shell/texts.h"
 
+#include "stowly/version.h"
+
+#include <cstdio>
 #include <string_view>
 #include <utility>
-
-#include "stowly/version.h"
 
 namespace Texts {
 
@@ -11,12 +12,35 @@ std::string VersionLine(const std::string& program) {
     return program + " " + StowlyVersion + "\n";
 }
 
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
 std::string NotValidInteger(const std::string& text) {
-    return "'" + text + "' is not a valid integer value";
+    return Quoted(text) + " is not a valid integer value";
 }
 
 std::string NotValidFloat(const std::string& text) {
-    return "'" + text + "' is not a valid floating point value";
+    return Quoted(text) + " is not a valid floating point value";
+}
+
+std::string SettingsNotRead(const std::string& path, const std::string& reason) {
+    return std::string("Настройки не прочитаны: ") + path + ": " + reason;
+}
+
+std::string SettingsNotSaved(const std::string& path, const std::string& reason) {
+    return std::string("Настройки не сохранены: ") + path + ": " + reason;
 }
 
 std::string ErrorReport(const std::string& message) {
@@ -46,6 +70,15 @@ std::string Usage(const UsageDefaults& defaults) {
     for (const auto& [mark, value] : fills)
         usage.replace(usage.find(mark), std::string_view(mark).size(), value);
     return usage;
+}
+
+std::string OptionError(const std::string& option, const std::string& value,
+                        const std::string& problem) {
+    return option + " " + (value.empty() ? "''" : value) + ": " + problem;
+}
+
+std::string OptionError(const std::string& option, const std::string& problem) {
+    return option + ": " + problem;
 }
 
 } // namespace Texts::Report

@@ -2,6 +2,7 @@
 
 #include "planning/advisor/layeradvisor.h"
 #include "planning/rectop.h"
+#include "planning/wholecount.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,6 +79,6 @@ LayerAdvice AdviseLayer(const LoadPlan& plan, const LoadRequest& request,
     best.SplitSide = plan.PalletWidth + best.WidthOverhang;
     best.LayerCount = advice.Best.Count;
     best.Layers = advice.Layers;
-    best.Total = best.LayerCount * best.Layers;
+    best.Total = CountProduct(best.LayerCount, best.Layers);
     return advice;
 }
