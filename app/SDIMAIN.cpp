@@ -51,6 +51,7 @@ constexpr int ClientWidth = 983;
 constexpr int ClientHeight = 564;
 constexpr int LeftPartWidth = 569;
 constexpr int LabelAboveField = 17;
+constexpr int NoticeHeight = 24;
 
 // A caption with the letter that chooses it from the keyboard (Alt and the letter in the menu
 // bar, the letter alone in an open menu). The caption reads as before: Qt shows "&" as the
@@ -183,7 +184,8 @@ void TSDIAppForm::CreateControls() {
     Image2 = new PictureBox(client);
     Image2->setGeometry(ClientWidth - ResultPictureWidth, 0, ResultPictureWidth, ClientHeight);
     Label22 = new QLabel(ToQt(Texts::ResultsOutdated), Image2);
-    Label22->setGeometry(0, 0, ResultPictureWidth, 24);
+    // At the foot of the picture, where it hides neither the text block nor the load.
+    Label22->setGeometry(0, ClientHeight - NoticeHeight, ResultPictureWidth, NoticeHeight);
     Label22->setAlignment(Qt::AlignCenter);
     Label22->setAutoFillBackground(true);
     QPalette notice = Label22->palette();
@@ -724,4 +726,5 @@ void TSDIAppForm::resizeEvent(QResizeEvent* event) {
     const QWidget* client = centralWidget();
     Image2->setGeometry(client->width() - ResultPictureWidth, 0, ResultPictureWidth,
                         client->height());
+    Label22->move(0, Image2->height() - NoticeHeight);
 }

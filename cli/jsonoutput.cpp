@@ -1,5 +1,6 @@
 #include "cli/jsonoutput.h"
 
+#include "planning/bundlecalc.h"
 #include "shell/fieldnumbers.h"
 
 #include <cstdio>
@@ -83,6 +84,39 @@ std::string AlongSides(std::int64_t alongLength, std::int64_t alongWidth) {
         .Text();
 }
 
+// A count as the inputs hold it; null when empty or not a whole number, since a count the
+// calculation did not need was never converted.
+std::string JsonCount(const std::string& text) {
+    try {
+        return text.empty() ? JsonNull : JsonInteger(ToWhole(text));
+    } catch (const ConversionError&) {
+        return JsonNull;
+    }
+}
+
+// The box group, when the bundle was derived from a box.
+std::string Box(const CalculationInputs& in) {
+    if (in.BoxLength.empty() || in.BoxWidth.empty() || in.BoxHeight.empty())
+        return JsonNull;
+    return JsonObject()
+        .Add("lengthMm", JsonCount(in.BoxLength))
+        .Add("widthMm", JsonCount(in.BoxWidth))
+        .Add("heightMm", JsonCount(in.BoxHeight))
+        .Add("boxesPerBundle", JsonCount(in.BoxesPerBundle))
+        .Add("boxesInOrder", JsonCount(in.BoxesInOrder))
+        .Add("fluteProfile", JsonString(in.FluteProfile))
+        .Add("boardThicknessMm",
+             JsonNumber(FluteThickness(in.FluteProfile, LocaleDecimalSeparator())))
+        .Text();
+}
+
+std::string HexColour(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
+                  BlueOf(colour));
+    return JsonString(text);
+}
+
 std::string Inputs(const Calculation& r) {
     const LoadRequest& q = r.Request;
     return JsonObject()
@@ -96,6 +130,9 @@ std::string Inputs(const Calculation& r) {
         .Add("heightIncludesPallet", JsonBool(q.HeightIncludesPallet))
         .Add("maxOverhang", AlongSides(q.LengthOverhang, q.WidthOverhang))
         .Add("bundlesInOrder", r.BundlesInOrder ? JsonInteger(*r.BundlesInOrder) : JsonNull)
+        .Add("box", Box(r.Inputs))
+        .Add("colour", HexColour(r.Inputs.DrawingColour))
+        .Add("textOnPicture", JsonBool(r.Inputs.AddText))
         .Text();
 }
 

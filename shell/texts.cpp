@@ -1,5 +1,6 @@
 #include "shell/texts.h"
 
+#include "shell/plural.h"
 #include "stowly/version.h"
 
 #include <cstdio>
@@ -130,39 +131,47 @@ std::string LastPallet(std::int64_t bundles) {
 
 namespace Texts::Advice {
 
+namespace {
+
+// The advisor's own lines agree in number with their counts ("1 пачка", "2 пачки", "5 пачек");
+// after "больше" the count takes the genitive ("больше 1 пачки"), after "даст" the accusative.
+const PluralForms Bundles{"пачка", "пачки", "пачек"};
+const PluralForms BundlesAfterMore{"пачки", "пачек", "пачек"};
+const PluralForms BundlesGiven{"пачку", "пачки", "пачек"};
+
+std::string MoreOverhang(const char* side, std::int64_t extraMm, std::int64_t count) {
+    return std::string("Свес ") + side + " на " + Number(extraMm) +
+           " мм. больше максимального даст " + CountWith(count, BundlesGiven) + " в слое.";
+}
+
+} // namespace
+
 std::string BetterLayer(std::int64_t count, std::int64_t twoBlockCount) {
-    return "Лучшая схема слоя: " + Number(count) +
-           " пачек (схема двух блоков: " + Number(twoBlockCount) + ").";
+    return "Лучшая схема слоя: " + CountWith(count, Bundles) +
+           " (схема двух блоков: " + Number(twoBlockCount) + ").";
 }
 
 std::string BetterLayerNotProven(std::int64_t upperBound) {
-    return "Оптимальность не доказана: не больше " + Number(upperBound) + " пачек в слое.";
+    return "Оптимальность не доказана: не больше " + CountWith(upperBound, BundlesAfterMore) +
+           " в слое.";
 }
 
 std::string BetterLayerTotal(std::int64_t total, std::optional<std::int64_t> pallets) {
-    std::string line = "С ней всего в укладке " + Number(total) + " пачек";
+    std::string line = "С ней всего в укладке " + CountWith(total, Bundles);
     if (pallets)
         line += ", поддонов: " + Number(*pallets);
     return line + ".";
 }
 
 std::string TwoBlocksOptimal(std::int64_t count) {
-    return "Схема двух блоков оптимальна: больше " + Number(count) + " пачек в слое не уложить.";
+    return "Схема двух блоков оптимальна: больше " + CountWith(count, BundlesAfterMore) +
+           " в слое не уложить.";
 }
 
 std::string NoBetterLayer(std::int64_t count, std::int64_t upperBound) {
-    return "Лучшей схемы слоя не найдено: " + Number(count) +
-           " пачек, как у схемы двух блоков (не больше " + Number(upperBound) + ").";
+    return "Лучшей схемы слоя не найдено: " + CountWith(count, Bundles) +
+           ", как у схемы двух блоков (не больше " + Number(upperBound) + ").";
 }
-
-namespace {
-
-std::string MoreOverhang(const char* side, std::int64_t extraMm, std::int64_t count) {
-    return std::string("Свес ") + side + " на " + Number(extraMm) +
-           " мм. больше максимального даст " + Number(count) + " пачек в слое.";
-}
-
-} // namespace
 
 std::string MoreOverhangAlongLength(std::int64_t extraMm, std::int64_t count) {
     return MoreOverhang("по длине", extraMm, count);

@@ -28,6 +28,7 @@ LOADS = [
     ["600x400x300", "--advice"],  # two blocks proven best
     ["410x300x100", "--advice", "--overhang", "30x30"],
     ["60cmx40cmx30cm", "--pallet", "1200.5x800.5"],  # fractional pallet sides
+    ["600x400x300", "--color", "#123456", "--no-text"],
 ]
 
 
