@@ -11,11 +11,11 @@ namespace {
 constexpr int ColourRole = Qt::UserRole;
 const QSize SwatchSize(84, 14);
 
-QColor ToQColor(Colour c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+QColor ToQColor(Colour colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
-Colour FromQColor(const QColor& c) {
-    return MakeColour(c.red(), c.green(), c.blue());
+Colour FromQColor(const QColor& colour) {
+    return MakeColour(colour.red(), colour.green(), colour.blue());
 }
 
 QIcon Swatch(Colour colour) {
