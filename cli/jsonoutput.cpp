@@ -117,8 +117,8 @@ std::string HexColour(Colour colour) {
     return JsonString(text);
 }
 
-std::string Inputs(const Calculation& r) {
-    const LoadRequest& q = r.Request;
+std::string Inputs(const Calculation& result) {
+    const LoadRequest& q = result.Request;
     return JsonObject()
         .Add("bundle", JsonObject()
                            .Add("lengthMm", JsonNumber(q.BundleLength))
@@ -129,18 +129,19 @@ std::string Inputs(const Calculation& r) {
         .Add("maxHeightMm", JsonNumber(q.MaxHeight))
         .Add("heightIncludesPallet", JsonBool(q.HeightIncludesPallet))
         .Add("maxOverhang", AlongSides(q.LengthOverhang, q.WidthOverhang))
-        .Add("bundlesInOrder", r.BundlesInOrder ? JsonInteger(*r.BundlesInOrder) : JsonNull)
-        .Add("box", Box(r.Inputs))
-        .Add("colour", HexColour(r.Inputs.DrawingColour))
-        .Add("textOnPicture", JsonBool(r.Inputs.AddText))
+        .Add("bundlesInOrder",
+             result.BundlesInOrder ? JsonInteger(*result.BundlesInOrder) : JsonNull)
+        .Add("box", Box(result.Inputs))
+        .Add("colour", HexColour(result.Inputs.DrawingColour))
+        .Add("textOnPicture", JsonBool(result.Inputs.AddText))
         .Text();
 }
 
-std::string Order(const Calculation& r) {
-    if (!r.BundlesInOrder)
+std::string Order(const Calculation& result) {
+    if (!result.BundlesInOrder)
         return JsonNull;
-    const std::int64_t bundles = *r.BundlesInOrder;
-    const std::int64_t total = r.Plan.Total;
+    const std::int64_t bundles = *result.BundlesInOrder;
+    const std::int64_t total = result.Plan.Total;
     // An order spread over pallets that hold nothing has no pallet count.
     return JsonObject()
         .Add("bundles", JsonInteger(bundles))
@@ -224,29 +225,30 @@ std::string WeightsJson(const WeightResult& w) {
 
 } // namespace
 
-void PrintJson(const Calculation& r, bool advice, std::ostream& out) {
-    const LoadPlan& p = r.Plan;
-    const LayerAdvice* shownAdvice = advice && r.Advice ? &*r.Advice : nullptr;
+void PrintJson(const Calculation& result, bool advice, std::ostream& out) {
+    const LoadPlan& plan = result.Plan;
+    const LayerAdvice* shownAdvice = advice && result.Advice ? &*result.Advice : nullptr;
     const std::string json =
         JsonObject()
-            .Add("inputs", Inputs(r))
-            .Add("palletTurned", JsonBool(p.Turned))
-            .Add("pallet", Sides(p.PalletLength, p.PalletWidth))
-            .Add("overhang", AlongSides(p.LengthOverhang, p.WidthOverhang))
-            .Add("footprint", Sides(p.RowSide, p.SplitSide))
-            .Add("bundlesPerLayer", JsonInteger(p.LayerCount))
-            .Add("layers", JsonInteger(p.Layers))
-            .Add("bundlesPerPallet", JsonInteger(p.Total))
-            .Add("twoBlockLayer", JsonObject().Add("lengthwiseRows", JsonNumber(p.Split)).Text())
-            .Add("stackHeightMm", JsonNumber(p.StackHeight))
-            .Add("loadHeightMm", JsonNumber(LoadedPalletHeight(r.Request.BundleHeight, p.Layers)))
-            .Add("order", Order(r))
-            .Add("textLines", JsonStrings(r.TextBlock))
+            .Add("inputs", Inputs(result))
+            .Add("palletTurned", JsonBool(plan.Turned))
+            .Add("pallet", Sides(plan.PalletLength, plan.PalletWidth))
+            .Add("overhang", AlongSides(plan.LengthOverhang, plan.WidthOverhang))
+            .Add("footprint", Sides(plan.RowSide, plan.SplitSide))
+            .Add("bundlesPerLayer", JsonInteger(plan.LayerCount))
+            .Add("layers", JsonInteger(plan.Layers))
+            .Add("bundlesPerPallet", JsonInteger(plan.Total))
+            .Add("twoBlockLayer", JsonObject().Add("lengthwiseRows", JsonNumber(plan.Split)).Text())
+            .Add("stackHeightMm", JsonNumber(plan.StackHeight))
+            .Add("loadHeightMm",
+                 JsonNumber(LoadedPalletHeight(result.Request.BundleHeight, plan.Layers)))
+            .Add("order", Order(result))
+            .Add("textLines", JsonStrings(result.TextBlock))
             .Add("bestLayer", shownAdvice ? BestLayerJson(*shownAdvice) : JsonNull)
             .Add("overhangAdvice", shownAdvice ? OverhangAdviceJson(*shownAdvice) : JsonNull)
-            .Add("adviceLines", shownAdvice ? JsonStrings(r.AdviceLines) : JsonNull)
-            .Add("weights", WeightsJson(r.Weights))
-            .Add("weightLines", JsonStrings(r.WeightLines))
+            .Add("adviceLines", shownAdvice ? JsonStrings(result.AdviceLines) : JsonNull)
+            .Add("weights", WeightsJson(result.Weights))
+            .Add("weightLines", JsonStrings(result.WeightLines))
             .Text();
     out << json << "\n";
 }

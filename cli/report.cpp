@@ -89,19 +89,15 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
 
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    const LoadRequest& request = result.Request;
     WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, colour, result.Plan, request.BundleLength,
-                          request.BundleWidth, request.BundleHeight, width, height,
+        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
                           result.PictureText);
     });
     if (!result.Advice)
         return;
     WritePicture(options.bestPng, options.bestSvg, size,
                  [&](Canvas& canvas, int width, int height) {
-                     SceneState scene;
-                     DrawBestLayerPicture(canvas, scene, colour, *result.Advice, width, height,
+                     DrawBestLayerPicture(canvas, colour, *result.Advice, width, height,
                                           result.BestPictureText);
                  });
 }
@@ -109,7 +105,11 @@ void WritePictures(const Options& options, const Calculation& result, std::pair<
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Options options = ParseArguments(arguments);
     if (options.help) {
-        out << Texts::Report::Usage;
+        const CalculationInputs defaults;
+        out << Texts::Report::Usage({defaults.PalletLength, defaults.PalletWidth,
+                                     defaults.MaxHeight, defaults.FluteProfile,
+                                     ColourToText(defaults.DrawingColour), ResultPictureWidth,
+                                     ResultPictureHeight, SceneTopBand});
         return 0;
     }
     if (options.version) {

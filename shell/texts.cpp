@@ -4,6 +4,8 @@
 #include "stowly/version.h"
 
 #include <cstdio>
+#include <string_view>
+#include <utility>
 
 namespace Texts {
 
@@ -97,6 +99,22 @@ std::string RowLine(const std::string& label, const std::string& netKg,
 } // namespace Texts::Weights
 
 namespace Texts::Report {
+
+std::string Usage(const UsageDefaults& defaults) {
+    const std::pair<const char*, std::string> fills[] = {
+        {"{pallet}", defaults.PalletLength + "x" + defaults.PalletWidth},
+        {"{max-height}", defaults.MaxHeight},
+        {"{profile}", defaults.FluteProfile},
+        {"{colour}", defaults.Colour},
+        {"{size}",
+         std::to_string(defaults.PictureWidth) + "x" + std::to_string(defaults.PictureHeight)},
+        {"{band}", std::to_string(defaults.TextBand)},
+    };
+    std::string usage = UsageTemplate;
+    for (const auto& [mark, value] : fills)
+        usage.replace(usage.find(mark), std::string_view(mark).size(), value);
+    return usage;
+}
 
 std::string OptionError(const std::string& option, const std::string& value,
                         const std::string& problem) {

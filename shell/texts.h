@@ -115,21 +115,22 @@ std::string ErrorReport(const std::string& message);
 // The headless report's own messages.
 namespace Texts::Report {
 
-inline constexpr const char* Usage = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
+// The help of the report; the defaults in braces are filled in by Usage.
+inline constexpr const char* UsageTemplate = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
 Counts the bundles a pallet holds in the two-block arrangement, as the window's "Расчет" does.
 
   BUNDLE                     the bundle size: one argument such as 600x400x300 (any run of
                              non-digits separates the three numbers) or three arguments 600 400 300;
                              mm unless a unit follows a number (60cmx40cmx30cm, "24 in", 0.6m:
                              mm, cm, dm, m, in or ", rounded to whole mm)
-  --pallet LxW               pallet length and width, mm            (default 1200x800)
-  --max-height MM            maximum stacking height, mm            (default 2000)
+  --pallet LxW               pallet length and width, mm            (default {pallet})
+  --max-height MM            maximum stacking height, mm            (default {max-height})
   --height-without-pallet    the maximum height does not include the pallet (default: it does)
   --overhang LxW             maximum overhang along the length and along the width, mm (default 0x0)
   --bundles N                bundles in the order
   --box LxWxH                derive the bundle from a box size, as "Расчет пачки" does
                              (BUNDLE is then not given)
-  --profile TEXT             flute profile                          (default "B - 3.1")
+  --profile TEXT             flute profile                          (default "{profile}")
   --per-bundle N             boxes per bundle
   --boxes N                  boxes in the order (with --per-bundle, gives the bundles in the order)
   --settings FILE            take the pallet, overhang, colour, profile, count and text-option
@@ -137,11 +138,11 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
                              the command line win
   --color COLOUR             colour of pallet and bundles: a name such as silver, red or clRed,
                              #RRGGBB, "$" and eight hex digits (00BBGGRR), or a decimal number
-                             (default clSilver)
+                             (default {colour})
   --png FILE                 write the picture as PNG
   --svg FILE                 write the picture as SVG
-  --size WxH                 picture size in pixels (default 417x564, the window's picture); the
-                             scene is fitted to W x (H - 80)
+  --size WxH                 picture size in pixels (default {size}, the window's picture); the
+                             scene is fitted to W x (H - {band})
   --no-text                  leave the text block off the picture
   --json                     print the results as one JSON object instead of text, as described
                              by docs/report.schema.json
@@ -164,6 +165,15 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
 
 Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
 )";
+
+// The defaults the help names, as the calculation and the picture have them.
+struct UsageDefaults {
+    std::string PalletLength, PalletWidth, MaxHeight, FluteProfile, Colour;
+    int PictureWidth = 0, PictureHeight = 0, TextBand = 0;
+};
+
+// The help of the report with its defaults.
+std::string Usage(const UsageDefaults& defaults);
 
 inline constexpr const char* NoBundleSize = "no bundle size: give a length, width and height "
                                             "other than 0 (see --help)";

@@ -22,18 +22,15 @@ CalculationInputs Inputs(WeightFields weights, const char* maxHeight = "2000") {
 
 std::vector<CanvasOp> Picture(const Calculation& result) {
     RecordingCanvas canvas;
-    SceneState scene;
-    const LoadRequest& r = result.Request;
-    DrawResultPicture(canvas, scene, clSilver, result.Plan, r.BundleLength, r.BundleWidth,
-                      r.BundleHeight, ResultPictureWidth, ResultPictureHeight, result.PictureText);
+    DrawResultPicture(canvas, clSilver, result.Plan, result.Request, ResultPictureWidth,
+                      ResultPictureHeight, result.PictureText);
     return canvas.ops;
 }
 
 std::vector<CanvasOp> BestPicture(const Calculation& result) {
     RecordingCanvas canvas;
-    SceneState scene;
-    DrawBestLayerPicture(canvas, scene, clSilver, *result.Advice, ResultPictureWidth,
-                         ResultPictureHeight, result.BestPictureText);
+    DrawBestLayerPicture(canvas, clSilver, *result.Advice, ResultPictureWidth, ResultPictureHeight,
+                         result.BestPictureText);
     return canvas.ops;
 }
 
