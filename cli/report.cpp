@@ -3,8 +3,11 @@
 #include "canvas/imagecanvas.h"
 #include "canvas/svgcanvas.h"
 #include "cli/jsonoutput.h"
+#include "cli/optioncheck.h"
 #include "cli/options.h"
+#include "cli/palletoptions.h"
 #include "settings/colourtext.h"
+#include "settings/replacefile.h"
 #include "settings/settingsfile.h"
 #include "shell/calculation.h"
 #include "shell/errorreport.h"
@@ -13,19 +16,21 @@
 #include "shell/sizetext.h"
 #include "shell/texts.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <sstream>
 
 namespace {
 
 // The three sizes of a size argument as the fields would hold them.
 void FillSizes(const std::vector<std::string>& arguments, char separator, std::string& length,
                std::string& width, std::string& height) {
-    const std::array<double, 3> sizes = SizesFromArguments(arguments);
+    const std::array<double, 3> sizes = SizesFromArguments(arguments, separator);
     length = FormatGeneral(sizes[0], separator);
     width = FormatGeneral(sizes[1], separator);
     height = FormatGeneral(sizes[2], separator);
@@ -33,8 +38,7 @@ void FillSizes(const std::vector<std::string>& arguments, char separator, std::s
 
 // The options over the inputs they start from (the defaults, or the settings file's).
 void ApplyOptions(const Options& options, CalculationInputs& inputs) {
-    if (options.pallet)
-        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*options.pallet);
+    ApplyPalletAndWeightOptions(options, inputs);
     if (options.overhang)
         std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*options.overhang);
     if (options.maxHeight)
@@ -44,7 +48,7 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
     if (options.bundles)
         inputs.BundlesInOrder = *options.bundles;
     if (options.colour)
-        inputs.DrawingColour = ColourFromText(*options.colour);
+        inputs.DrawingColour = ColourFromOption(*options.colour);
     if (options.profile)
         inputs.FluteProfile = *options.profile;
     if (options.perBundle)
@@ -55,6 +59,13 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
         inputs.AddText = false;
 }
 
+// The whole output file or nothing under its name: a full disk, a failed close or a device that
+// refuses the bytes (/dev/full) is an error naming the file.
+void WriteOutput(const std::string& path, const std::string& content) {
+    if (!WriteFileContent(path, content))
+        throw UsageError(Texts::Report::CannotWrite + path + ": " + std::strerror(errno));
+}
+
 // Writes a picture drawn by `draw` into each file asked for.
 template <typename Draw>
 void WritePicture(const std::optional<std::string>& png, const std::optional<std::string>& svg,
@@ -63,35 +74,30 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
     if (png) {
         ImageCanvas canvas(width, height);
         draw(canvas, width, height);
-        if (!canvas.Image().save(QString::fromStdString(*png), "PNG"))
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG"))
             throw UsageError(Texts::Report::CannotWrite + *png);
+        WriteOutput(*png, bytes.toStdString());
     }
     if (svg) {
         SvgCanvas canvas(width, height);
         draw(canvas, width, height);
-        std::ofstream file(*svg, std::ios::binary | std::ios::trunc);
-        file << canvas.Document();
-        file.close();
-        if (!file)
-            throw UsageError(Texts::Report::CannotWrite + *svg);
+        WriteOutput(*svg, canvas.Document());
     }
 }
 
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    const LoadRequest& request = result.Request;
     WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, colour, result.Plan, request.BundleLength,
-                          request.BundleWidth, request.BundleHeight, width, height,
+        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
                           result.PictureText);
     });
     if (!result.Advice)
         return;
     WritePicture(options.bestPng, options.bestSvg, size,
                  [&](Canvas& canvas, int width, int height) {
-                     SceneState scene;
-                     DrawBestLayerPicture(canvas, scene, colour, *result.Advice, width, height,
+                     DrawBestLayerPicture(canvas, colour, *result.Advice, width, height,
                                           result.BestPictureText);
                  });
 }
@@ -99,7 +105,11 @@ void WritePictures(const Options& options, const Calculation& result, std::pair<
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Options options = ParseArguments(arguments);
     if (options.help) {
-        out << Texts::Report::Usage;
+        const CalculationInputs defaults;
+        out << Texts::Report::Usage({defaults.PalletLength, defaults.PalletWidth,
+                                     defaults.MaxHeight, defaults.FluteProfile,
+                                     ColourToText(defaults.DrawingColour), ResultPictureWidth,
+                                     ResultPictureHeight, SceneTopBand});
         return 0;
     }
     if (options.version) {
@@ -107,13 +117,17 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
+    CheckOptions(options, separator);
     const std::pair<int, int> pictureSize = PictureSize(options);
 
     CalculationInputs inputs;
-    if (options.settings) {
-        if (!std::filesystem::is_regular_file(*options.settings))
-            throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
-        LoadSettingsFile(*options.settings, inputs);
+    // A file that is there but cannot be read raises its own error, naming it.
+    if (options.settings && !LoadSettingsFile(*options.settings, inputs))
+        throw UsageError(Texts::Report::OptionError("--settings", *options.settings,
+                                                    Texts::Report::NoSettingsFile));
+    if (options.listPallets) {
+        PrintPalletTable(inputs, out);
+        return 0;
     }
     ApplyOptions(options, inputs);
     if (options.box) {
@@ -138,17 +152,23 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (result.Failure)
         std::rethrow_exception(result.Failure);
 
-    // The figures first: a load too large to draw still gets them, then the refusal.
+    // The figures first: a load too large to draw still gets them, then the refusal. They are
+    // written in one piece and checked, so a full disk behind standard output is an error.
+    std::ostringstream figures;
     if (options.json) {
-        PrintJson(result, options.advice, out);
+        PrintJson(result, options.advice, figures);
     } else {
         for (const std::string& line : result.TextBlock)
-            out << line << "\n";
+            figures << line << "\n";
+        for (const std::string& line : result.WeightLines)
+            figures << line << "\n";
         if (options.advice)
             for (const std::string& line : result.AdviceLines)
-                out << line << "\n";
+                figures << line << "\n";
     }
-    out.flush();
+    if (!out.write(figures.view().data(), static_cast<std::streamsize>(figures.view().size())) ||
+        !out.flush())
+        throw UsageError(Texts::Report::CannotWrite + std::string(Texts::Report::StandardOutput));
     if (options.png || options.svg || options.bestPng || options.bestSvg)
         WritePictures(options, result, pictureSize);
     return 0;

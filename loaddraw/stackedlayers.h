@@ -14,13 +14,10 @@
 // every polygon counts every bundle.
 inline constexpr std::int64_t MaxPictureBundles = 500'000;
 
-// The refusal as the user reads it.
-inline constexpr const char* PictureTooLargeMessage =
-    "Слишком много пачек для схемы укладки (больше 500000): схема не нарисована";
-
+// The refusal of a picture with more than MaxPictureBundles bundles; the shell tells the user.
 class PictureTooLargeError : public std::runtime_error {
   public:
-    PictureTooLargeError() : std::runtime_error(PictureTooLargeMessage) {}
+    PictureTooLargeError() : std::runtime_error("picture too large to draw") {}
 };
 
 // One bundle of a layer: its footprint from (X1, Y1) to (X2, Y2) in whole millimetres, the
