@@ -3,7 +3,9 @@
 #include "canvas/imagecanvas.h"
 #include "canvas/svgcanvas.h"
 #include "cli/jsonoutput.h"
+#include "cli/optioncheck.h"
 #include "cli/options.h"
+#include "cli/palletoptions.h"
 #include "settings/colourtext.h"
 #include "settings/replacefile.h"
 #include "settings/settingsfile.h"
@@ -28,7 +30,7 @@ namespace {
 // The three sizes of a size argument as the fields would hold them.
 void FillSizes(const std::vector<std::string>& arguments, char separator, std::string& length,
                std::string& width, std::string& height) {
-    const std::array<double, 3> sizes = SizesFromArguments(arguments);
+    const std::array<double, 3> sizes = SizesFromArguments(arguments, separator);
     length = FormatGeneral(sizes[0], separator);
     width = FormatGeneral(sizes[1], separator);
     height = FormatGeneral(sizes[2], separator);
@@ -36,8 +38,7 @@ void FillSizes(const std::vector<std::string>& arguments, char separator, std::s
 
 // The options over the inputs they start from (the defaults, or the settings file's).
 void ApplyOptions(const Options& options, CalculationInputs& inputs) {
-    if (options.pallet)
-        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*options.pallet);
+    ApplyPalletAndWeightOptions(options, inputs);
     if (options.overhang)
         std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*options.overhang);
     if (options.maxHeight)
@@ -47,7 +48,7 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
     if (options.bundles)
         inputs.BundlesInOrder = *options.bundles;
     if (options.colour)
-        inputs.DrawingColour = ColourFromText(*options.colour);
+        inputs.DrawingColour = ColourFromOption(*options.colour);
     if (options.profile)
         inputs.FluteProfile = *options.profile;
     if (options.perBundle)
@@ -88,19 +89,15 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
 
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    const LoadRequest& request = result.Request;
     WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, colour, result.Plan, request.BundleLength,
-                          request.BundleWidth, request.BundleHeight, width, height,
+        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
                           result.PictureText);
     });
     if (!result.Advice)
         return;
     WritePicture(options.bestPng, options.bestSvg, size,
                  [&](Canvas& canvas, int width, int height) {
-                     SceneState scene;
-                     DrawBestLayerPicture(canvas, scene, colour, *result.Advice, width, height,
+                     DrawBestLayerPicture(canvas, colour, *result.Advice, width, height,
                                           result.BestPictureText);
                  });
 }
@@ -108,7 +105,11 @@ void WritePictures(const Options& options, const Calculation& result, std::pair<
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Options options = ParseArguments(arguments);
     if (options.help) {
-        out << Texts::Report::Usage;
+        const CalculationInputs defaults;
+        out << Texts::Report::Usage({defaults.PalletLength, defaults.PalletWidth,
+                                     defaults.MaxHeight, defaults.FluteProfile,
+                                     ColourToText(defaults.DrawingColour), ResultPictureWidth,
+                                     ResultPictureHeight, SceneTopBand});
         return 0;
     }
     if (options.version) {
@@ -116,12 +117,18 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
+    CheckOptions(options, separator);
     const std::pair<int, int> pictureSize = PictureSize(options);
 
     CalculationInputs inputs;
     // A file that is there but cannot be read raises its own error, naming it.
     if (options.settings && !LoadSettingsFile(*options.settings, inputs))
-        throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
+        throw UsageError(Texts::Report::OptionError("--settings", *options.settings,
+                                                    Texts::Report::NoSettingsFile));
+    if (options.listPallets) {
+        PrintPalletTable(inputs, out);
+        return 0;
+    }
     ApplyOptions(options, inputs);
     if (options.box) {
         FillSizes({*options.box}, separator, inputs.BoxLength, inputs.BoxWidth, inputs.BoxHeight);
@@ -152,6 +159,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         PrintJson(result, options.advice, figures);
     } else {
         for (const std::string& line : result.TextBlock)
+            figures << line << "\n";
+        for (const std::string& line : result.WeightLines)
             figures << line << "\n";
         if (options.advice)
             for (const std::string& line : result.AdviceLines)

@@ -109,7 +109,8 @@ const PasteCase pasteCases[] = {
     {"1200х800", "1200 800 800"},
     {"1200х800х", "1200 800 0"},
     {"размер 1200х800х150", "0 1200 800"},
-    {"12.5х8х3.5", "125 8 3.5"},
+    {"12.5х8х3.5", "12.5 8 3.5"},
+    {"60 см х 40 см х 30 см", "600 400 300"},
     {"-1200х800х-150", "1200 800 150"},
     {"", "0 0 0"},
     // Past the double range: what was read, not the largest double.
@@ -228,8 +229,10 @@ TEST_F(Commands, DoubleClickOnThePictureCopiesIt) {
 TEST_F(Commands, TextOptionTogglesAndDecidesTheTextBlock) {
     ASSERT_TRUE(form->N12->isChecked());
     form->N12Click();
+    EXPECT_FALSE(form->N12->isChecked());
     form->N12Click();
     EXPECT_TRUE(form->N12->isChecked());
+    // The menu item turns its own mark, as the handler does.
     form->N12->trigger();
     EXPECT_FALSE(form->N12->isChecked());
 
@@ -238,7 +241,7 @@ TEST_F(Commands, TextOptionTogglesAndDecidesTheTextBlock) {
     form->MaskEdit3->setText("300");
     form->Button1->click();
     const QImage withoutText = form->Image2->Image();
-    form->N12->trigger();
+    form->N12Click();
     EXPECT_TRUE(form->N12->isChecked());
     // Toggling does not redraw; the next calculation writes the text block.
     EXPECT_EQ(form->Image2->Image(), withoutText);
