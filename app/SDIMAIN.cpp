@@ -170,6 +170,17 @@ void TSDIAppForm::CreateControls() {
     Label12 = resultLabel(46);
     Label19 = resultLabel(68);
 
+    // The weights stand beside the advice, over the corner of the background picture, and only
+    // while a result has them.
+    Label23 = new QLabel(client);
+    Label23->setGeometry(392, 392, 168, 164);
+    Label23->setWordWrap(true);
+    Label23->setTextFormat(Qt::RichText);
+    Label23->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label23->setAutoFillBackground(true);
+    Label23->setMargin(4);
+    Label23->hide();
+
     // The advisor's block fills the free band between the box group and "Расчет".
     Label21 = new QLabel(client);
     Label21->setGeometry(18, 392, 370, 100);
@@ -233,6 +244,14 @@ void TSDIAppForm::CreateMenus() {
     N10 = action(N5, Texts::PasteBundleSizes, "р", &TSDIAppForm::N1Click);
     N16 = action(N5, Texts::PasteBoxSizes, "к", &TSDIAppForm::N13Click);
     N17 = action(N5, Texts::BundleButton, "ч", &TSDIAppForm::Button2Click);
+    N19 = N5->addMenu(WithKey(Texts::Weights::MenuPallet, "д"));
+    N20 = new QAction(WithKey(Texts::Weights::MenuWeights, "М"), N5);
+    connect(N20, &QAction::triggered, this, [this] { RunCommand([this] { N20Click(); }); });
+    N5->addAction(N20);
+    // Owned by the window: filling the menu anew clears it of the pallets it lists.
+    N21 = new QAction(WithKey(Texts::Weights::MenuOwnPallets, "С"), this);
+    connect(N21, &QAction::triggered, this, [this] { RunCommand([this] { N21Click(); }); });
+    FillPalletMenu();
     N6 = action(bar, Texts::MenuCalculate, "Р", &TSDIAppForm::Button1Click);
     N7 = bar->addMenu(WithKey(Texts::MenuOutput, "ы"));
     // The main menu's copy item does what its twin in the context menu does, and Ctrl+C does
@@ -404,7 +423,7 @@ void TSDIAppForm::MarkResultsStale() {
     if (!picture || calculating || resultsStale)
         return;
     resultsStale = true;
-    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21})
+    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21, Label23})
         label->setEnabled(false);
     Image2->SetFaded(true);
     Label22->show();
@@ -412,7 +431,7 @@ void TSDIAppForm::MarkResultsStale() {
 
 void TSDIAppForm::MarkResultsCurrent() {
     resultsStale = false;
-    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21})
+    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21, Label23})
         label->setEnabled(true);
     Image2->SetFaded(false);
     Label22->hide();
@@ -424,6 +443,7 @@ void TSDIAppForm::StartPicture(Colour colour) {
     // The advice belongs to the picture it was made with: a new calculation starts without it.
     advice.reset();
     Label21->hide();
+    Label23->hide();
     Button3->setEnabled(false);
     N18->setEnabled(false);
     ShowLayer(LayerShown::TwoBlocks);
@@ -471,6 +491,7 @@ void TSDIAppForm::Button1Click() {
     } else {
         Label19->hide();
     }
+    ShowWeights(result);
 
     if (!result.PictureText.empty()) {
         drawing->WriteText(result.PictureText);
@@ -554,6 +575,29 @@ const ImageCanvas* TSDIAppForm::ShownPicture() const {
     return bestPicture ? bestPicture.get() : picture.get();
 }
 
+void TSDIAppForm::ShowWeights(const Calculation& result) {
+    // The same figures as the weight lines, laid out as a small table to fit the band.
+    const WeightFigures figures = WeightFiguresOf(result.Weights, DecimalSeparator());
+    QString html;
+    for (const std::string& line : figures.Heading)
+        html +=
+            QStringLiteral("<p style=\"margin:0 0 3px 0\">%1</p>").arg(ToQt(line).toHtmlEscaped());
+    if (!figures.Rows.empty()) {
+        const QString cell = QStringLiteral("<td>%1</td>"),
+                      number = QStringLiteral("<td align=\"right\">%1</td>");
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\"><tr>") +
+                cell.arg(ToQt(Texts::Weights::Kg)) + number.arg(ToQt(Texts::Weights::Net)) +
+                number.arg(ToQt(Texts::Weights::Gross)) + QStringLiteral("</tr>");
+        for (const WeightRow& row : figures.Rows)
+            html += QStringLiteral("<tr>") + cell.arg(ToQt(row.Label).toHtmlEscaped()) +
+                    number.arg(ToQt(row.NetKg)) + number.arg(ToQt(row.GrossKg)) +
+                    QStringLiteral("</tr>");
+        html += QStringLiteral("</table>");
+    }
+    Label23->setText(html);
+    Label23->setVisible(!html.isEmpty());
+}
+
 void TSDIAppForm::ShowAdvice(const Calculation& result) {
     advice = std::make_unique<LayerAdvice>(*result.Advice);
     QStringList lines;
@@ -599,6 +643,48 @@ void TSDIAppForm::Button3Click() {
     } catch (...) {
         ShowLayer(LayerShown::TwoBlocks);
         throw;
+    }
+}
+
+void TSDIAppForm::FillPalletMenu() {
+    N19->clear();
+    auto add = [this](const PalletPreset& pallet) {
+        const std::string item = Texts::Weights::PalletItem(
+            pallet.Name, FormatGeneral(pallet.Length, DecimalSeparator()),
+            FormatGeneral(pallet.Width, DecimalSeparator()));
+        connect(N19->addAction(ToQt(item)), &QAction::triggered, this,
+                [this, pallet] { RunCommand([this, pallet] { ChoosePallet(pallet); }); });
+    };
+    for (const PalletPreset& pallet : StandardPallets())
+        add(pallet);
+    N19->addSeparator();
+    for (const PalletPreset& pallet : ownPallets)
+        add(pallet);
+    if (!ownPallets.empty())
+        N19->addSeparator();
+    N19->addAction(N21);
+}
+
+void TSDIAppForm::ChoosePallet(const PalletPreset& pallet) {
+    // Filled as the system fills fields: the check box and the height stay as they are.
+    MaskEdit4->setText(ToQt(FormatGeneral(pallet.Length, DecimalSeparator())));
+    MaskEdit5->setText(ToQt(FormatGeneral(pallet.Width, DecimalSeparator())));
+    weights.TareKg = FormatGeneral(pallet.TareKg, DecimalSeparator());
+    MarkResultsStale();
+}
+
+void TSDIAppForm::N20Click() {
+    if (std::optional<WeightFields> edited = desktop.EditWeights(this, weights)) {
+        weights = std::move(*edited);
+        MarkResultsStale();
+    }
+}
+
+void TSDIAppForm::N21Click() {
+    if (std::optional<std::vector<PalletPreset>> edited =
+            desktop.EditOwnPallets(this, ownPallets)) {
+        ownPallets = std::move(*edited);
+        FillPalletMenu();
     }
 }
 
@@ -681,6 +767,8 @@ CalculationInputs TSDIAppForm::CurrentInputs() const {
     inputs.AddText = N12->isChecked();
     inputs.BundlesInOrder = FieldText(MaskEdit13);
     inputs.BoxesPerBundle = FieldText(MaskEdit12);
+    inputs.Weights = weights;
+    inputs.OwnPallets = ownPallets;
     return inputs;
 }
 
@@ -697,6 +785,9 @@ void TSDIAppForm::ApplyInputs(const CalculationInputs& inputs) {
     N12->setChecked(inputs.AddText);
     MaskEdit13->setText(ToQt(inputs.BundlesInOrder));
     MaskEdit12->setText(ToQt(inputs.BoxesPerBundle));
+    weights = inputs.Weights;
+    ownPallets = inputs.OwnPallets;
+    FillPalletMenu();
 }
 
 void TSDIAppForm::LoadSettings() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "planning/pallets.h"
 #include "render/canvas.h"
+#include "shell/weightfields.h"
 
 #include <QMainWindow>
 
@@ -51,8 +53,11 @@ class TSDIAppForm : public QMainWindow {
     void N12Click();       // text on the picture on or off
     void N8Click();        // open the user guide
     void N9Click();        // close the window
-    void Button3Click();   // the advisor's best layer in the picture, or back to two blocks
-    void FormShow();       // the start sequence
+    void ChoosePallet(const PalletPreset& pallet); // a pallet of the "Поддон" menu
+    void N20Click();                               // "Масса…": the weight inputs
+    void N21Click();     // "Свои поддоны…": the user's own pallets
+    void Button3Click(); // the advisor's best layer in the picture, or back to two blocks
+    void FormShow();     // the start sequence
     void LoadSettings();
     void SaveSettings();
     void MaskEdit3Change();    // the enabling rule
@@ -100,6 +105,7 @@ class TSDIAppForm : public QMainWindow {
     PictureBox* Image2; // the picture of the loaded pallet
     // The layer advisor.
     QLabel* Label21;      // the advice block
+    QLabel* Label23;      // the weights of the load, beside the advice
     QPushButton* Button3; // "Лучшая схема": the best layer in the picture, or back
     // Over the picture while the results are out of date: "Данные изменены: нажмите «Расчет»".
     QLabel* Label22;
@@ -110,6 +116,9 @@ class TSDIAppForm : public QMainWindow {
     QAction* N10; // paste bundle sizes
     QAction* N16; // paste box sizes
     QAction* N17; // "Расчет пачки"
+    QMenu* N19;   // "Поддон": the standard pallets, the user's own ones, and N21
+    QAction* N20; // "Масса…"
+    QAction* N21; // "Свои поддоны…"
     QAction* N6;  // "Расчет"
     QMenu* N7;    // "Вывод результатов"
     QAction* N11; // copy the picture
@@ -141,6 +150,8 @@ class TSDIAppForm : public QMainWindow {
     // A blank picture in `colour` for a new calculation, without the last one's advice.
     void StartPicture(Colour colour);
     void ShowAdvice(const Calculation& result);
+    void ShowWeights(const Calculation& result);
+    void FillPalletMenu();
     enum class LayerShown { TwoBlocks, Best };
     // The picture with the two-block layer, or the advisor's best one.
     void ShowLayer(LayerShown layer);
@@ -171,4 +182,8 @@ class TSDIAppForm : public QMainWindow {
     std::unique_ptr<LayerAdvice> advice;
     std::vector<std::string> bestTextLines;
     std::unique_ptr<ImageCanvas> bestPicture;
+    // Inputs that have no field in the window: the weight texts of the "Масса" dialog and the
+    // user's own pallets.
+    WeightFields weights;
+    std::vector<PalletPreset> ownPallets;
 };

@@ -185,6 +185,44 @@ std::string OverhangAdviceJson(const LayerAdvice& advice) {
         .Text();
 }
 
+std::string JsonOptional(const std::optional<double>& value) {
+    return value ? JsonNumber(*value) : JsonNull;
+}
+
+std::string PalletWeightJson(const PalletWeight& pallet) {
+    return JsonObject()
+        .Add("bundles", JsonInteger(pallet.Bundles))
+        .Add("netKg", JsonNumber(pallet.NetKg))
+        .Add("grossKg", JsonNumber(pallet.GrossKg))
+        .Text();
+}
+
+// The weights as named figures, kilograms in every name that holds some; null where the
+// bundle's weight is not known, and "weights" itself null when none was given.
+std::string WeightsJson(const WeightResult& w) {
+    if (!w.Given)
+        return JsonNull;
+    const std::optional<LoadWeights>& loaded = w.Loaded;
+    std::string order = JsonNull;
+    if (loaded && loaded->Order)
+        order = JsonObject()
+                    .Add("bundles", JsonInteger(loaded->Order->Bundles))
+                    .Add("pallets", JsonInteger(loaded->Order->Pallets))
+                    .Add("netKg", JsonNumber(loaded->Order->NetKg))
+                    .Add("grossKg", JsonNumber(loaded->Order->GrossKg))
+                    .Text();
+    return JsonObject()
+        .Add("bundleKg", JsonOptional(w.BundleKg))
+        .Add("tareKg", JsonNumber(w.TareKg))
+        .Add("maxGrossKg", JsonOptional(w.MaxGrossKg))
+        .Add("layersCutByWeight", JsonBool(w.LayersCut))
+        .Add("layersBeforeCut", JsonInteger(w.LayersBeforeCut))
+        .Add("fullPallet", loaded ? PalletWeightJson(loaded->Full) : JsonNull)
+        .Add("lastPallet", loaded && loaded->Last ? PalletWeightJson(*loaded->Last) : JsonNull)
+        .Add("order", order)
+        .Text();
+}
+
 } // namespace
 
 void PrintJson(const Calculation& result, bool advice, std::ostream& out) {
@@ -209,6 +247,8 @@ void PrintJson(const Calculation& result, bool advice, std::ostream& out) {
             .Add("bestLayer", shownAdvice ? BestLayerJson(*shownAdvice) : JsonNull)
             .Add("overhangAdvice", shownAdvice ? OverhangAdviceJson(*shownAdvice) : JsonNull)
             .Add("adviceLines", shownAdvice ? JsonStrings(result.AdviceLines) : JsonNull)
+            .Add("weights", WeightsJson(result.Weights))
+            .Add("weightLines", JsonStrings(result.WeightLines))
             .Text();
     out << json << "\n";
 }

@@ -1,5 +1,6 @@
 #include "cli/optioncheck.h"
 
+#include "cli/palletoptions.h"
 #include "planning/bundlecalc.h"
 #include "settings/colourtext.h"
 #include "shell/fieldnumbers.h"
@@ -83,7 +84,7 @@ Colour ColourFromOption(const std::string& text) {
 void CheckOptions(const Options& options, char decimalSeparator) {
     if (options.box && !options.bundle.empty())
         throw UsageError(OptionError("--box", *options.box, Texts::Report::BundleAndBox));
-    if (options.pallet) {
+    if (options.pallet && !PalletByName(*options.pallet)) {
         const auto [length, width] = BothSizes("--pallet", *options.pallet);
         for (const std::string& side : {length, width})
             AtLeast("--pallet", *options.pallet,
@@ -123,5 +124,6 @@ void CheckOptions(const Options& options, char decimalSeparator) {
             throw UsageError(
                 OptionError("--profile", *options.profile, Texts::Report::NegativeThickness));
     }
+    CheckWeightOptions(options);
     PictureSize(options);
 }

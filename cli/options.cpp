@@ -22,12 +22,17 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--box", &options.box},
         {"--best-png", &options.bestPng},
         {"--best-svg", &options.bestSvg},
+        {"--box-weight", &options.boxWeight},
+        {"--bundle-weight", &options.bundleWeight},
+        {"--pallet-weight", &options.palletWeight},
+        {"--max-gross", &options.maxGross},
     };
     const std::pair<const char*, bool*> flags[] = {
         {"--height-without-pallet", &options.heightWithoutPallet},
         {"--no-text", &options.noText},
         {"--json", &options.json},
         {"--advice", &options.advice},
+        {"--list-pallets", &options.listPallets},
         {"--help", &options.help},
         {"--version", &options.version},
     };

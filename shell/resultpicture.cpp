@@ -4,6 +4,7 @@
 #include "loaddraw/drawload.h"
 #include "loaddraw/drawplacedload.h"
 #include "planning/advisor/loadadvice.h"
+#include "planning/weights.h"
 #include "shell/resulttexts.h"
 
 namespace {
@@ -11,6 +12,14 @@ namespace {
 // The height left to the scene below the text band.
 std::int64_t SceneHeight(int pictureHeight) {
     return std::int64_t{pictureHeight} - SceneTopBand;
+}
+
+// A plan whose layers a weight limit cut is drawn as the shorter stack it is; any other plan
+// with the height it was planned for, so its picture stays exactly as it was.
+double DrawnStackHeight(const LoadPlan& plan, double bundleHeight) {
+    if (plan.LayerCount <= 0)
+        return plan.StackHeight;
+    return StackHeightForLayers(plan.StackHeight, bundleHeight, plan.Layers);
 }
 
 } // namespace
@@ -25,9 +34,9 @@ ResultPicture::ResultPicture(Canvas& canvas, Colour colour) : canvas(canvas), co
 
 void ResultPicture::DrawLoad(const LoadPlan& plan, const LoadRequest& request, int width,
                              int height) {
-    ::DrawLoad(scene, canvas, plan.RowSide, plan.SplitSide, plan.Split, plan.StackHeight,
-               request.BundleLength, request.BundleWidth, request.BundleHeight, width,
-               SceneHeight(height));
+    ::DrawLoad(scene, canvas, plan.RowSide, plan.SplitSide, plan.Split,
+               DrawnStackHeight(plan, request.BundleHeight), request.BundleLength,
+               request.BundleWidth, request.BundleHeight, width, SceneHeight(height));
 }
 
 void ResultPicture::DrawBestLayer(const LayerAdvice& advice, int width, int height) {
@@ -40,8 +49,9 @@ void ResultPicture::DrawBestLayer(const LayerAdvice& advice, int width, int heig
     for (const Placement& p : best.Placements)
         layer.push_back({p.X, p.Y, p.X + p.LengthAlongX, p.Y + p.WidthAlongY});
     const LoadPlan& plan = advice.BestPlan;
-    DrawPlacedLoad(scene, canvas, layer, plan.RowSide, plan.SplitSide, plan.StackHeight,
-                   advice.BundleHeight, width, SceneHeight(height));
+    DrawPlacedLoad(scene, canvas, layer, plan.RowSide, plan.SplitSide,
+                   DrawnStackHeight(plan, advice.BundleHeight), advice.BundleHeight, width,
+                   SceneHeight(height));
 }
 
 void ResultPicture::WriteText(const std::vector<std::string>& lines) {

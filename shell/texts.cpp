@@ -55,6 +55,49 @@ std::string PictureTooLarge(std::int64_t mostBundles) {
 
 } // namespace Texts
 
+namespace Texts::Weights {
+
+std::string PalletNameTaken(const std::string& name) {
+    return "Поддон с названием «" + name + "» уже есть: выберите другое название.";
+}
+
+std::string PalletItem(const std::string& name, const std::string& length,
+                       const std::string& width) {
+    return name + " — " + length + " × " + width;
+}
+
+std::string OwnPalletItem(const std::string& item, const std::string& tareKg) {
+    return item + ", " + tareKg + " кг";
+}
+
+std::string NotAWeight(const std::string& field, const std::string& text) {
+    return field + ": «" + text + "» — нужно число не меньше 0";
+}
+
+std::string NotAWeightLimit(const std::string& field, const std::string& text) {
+    return field + ": «" + text + "» — нужно число больше 0";
+}
+
+std::string BundleTooHeavy(const std::string& grossKg, const std::string& maxGrossKg) {
+    return "Поддон с одной пачкой весит " + grossKg + " кг: больше допустимых " + maxGrossKg +
+           " кг на поддон";
+}
+
+std::string BundleLine(const std::string& kg) {
+    return "Масса пачки: " + kg + " кг";
+}
+
+std::string LayersCutLine(const std::string& maxGrossKg) {
+    return "Слоев меньше из-за массы: не более " + maxGrossKg + " кг на поддон";
+}
+
+std::string RowLine(const std::string& label, const std::string& netKg,
+                    const std::string& grossKg) {
+    return label + ": " + Net + " " + netKg + " " + Kg + ", " + Gross + " " + grossKg + " " + Kg;
+}
+
+} // namespace Texts::Weights
+
 namespace Texts::Report {
 
 std::string Usage(const UsageDefaults& defaults) {
