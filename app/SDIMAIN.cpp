@@ -585,7 +585,7 @@ void TSDIAppForm::ShowWeights(const Calculation& result) {
     if (!figures.Rows.empty()) {
         const QString cell = QStringLiteral("<td>%1</td>"),
                       number = QStringLiteral("<td align=\"right\">%1</td>");
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\"><tr>") +
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\"><tr>") +
                 cell.arg(ToQt(Texts::Weights::Kg)) + number.arg(ToQt(Texts::Weights::Net)) +
                 number.arg(ToQt(Texts::Weights::Gross)) + QStringLiteral("</tr>");
         for (const WeightRow& row : figures.Rows)
