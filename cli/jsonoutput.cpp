@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <sstream>
 
+static_assert(MaxListedPlacements == 262144, "the --help text names this limit");
+
 namespace {
 
 std::string JsonString(const std::string& text) {
@@ -52,7 +54,11 @@ void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
     json << ", \"bestLayer\": {\"count\": " << best.Count << ", \"upperBound\": " << best.UpperBound
          << ", \"optimal\": " << (best.Optimal ? "true" : "false")
          << ", \"timedOut\": " << (best.TimedOut ? "true" : "false")
-         << ", \"total\": " << advice.BestPlan.Total << ", \"placements\": [";
+         << ", \"clockStopped\": " << (best.ClockStopped ? "true" : "false")
+         << ", \"searchSkipped\": " << (best.SearchSkipped ? "true" : "false")
+         << ", \"total\": " << advice.BestPlan.Total
+         << ", \"placementsListed\": " << (best.Count <= MaxListedPlacements ? "true" : "false")
+         << ", \"placements\": [";
     for (std::size_t i = 0; i < best.Placements.size(); ++i) {
         const Placement& p = best.Placements[i];
         json << (i ? ", " : "") << "[" << p.X << ", " << p.Y << ", " << p.LengthAlongX << ", "
@@ -60,7 +66,9 @@ void PrintAdviceJson(const LayerAdvice& advice, std::ostream& json) {
     }
     json << "]}, \"overhangAdvice\": {\"alongLength\": "
          << JsonOverhangStep(advice.Overhang.AlongLength)
-         << ", \"alongWidth\": " << JsonOverhangStep(advice.Overhang.AlongWidth) << "}";
+         << ", \"alongWidth\": " << JsonOverhangStep(advice.Overhang.AlongWidth)
+         << ", \"incomplete\": " << (advice.Overhang.Incomplete ? "true" : "false")
+         << ", \"clockStopped\": " << (advice.Overhang.ClockStopped ? "true" : "false") << "}";
 }
 
 } // namespace
