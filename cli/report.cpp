@@ -5,6 +5,7 @@
 #include "cli/jsonoutput.h"
 #include "cli/options.h"
 #include "settings/colourtext.h"
+#include "settings/replacefile.h"
 #include "settings/settingsfile.h"
 #include "shell/calculation.h"
 #include "shell/errorreport.h"
@@ -13,12 +14,14 @@
 #include "shell/sizetext.h"
 #include "shell/texts.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <sstream>
 
 namespace {
 
@@ -55,6 +58,13 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
         inputs.AddText = false;
 }
 
+// The whole output file or nothing under its name: a full disk, a failed close or a device that
+// refuses the bytes (/dev/full) is an error naming the file.
+void WriteOutput(const std::string& path, const std::string& content) {
+    if (!WriteFileContent(path, content))
+        throw UsageError(Texts::Report::CannotWrite + path + ": " + std::strerror(errno));
+}
+
 // Writes a picture drawn by `draw` into each file asked for.
 template <typename Draw>
 void WritePicture(const std::optional<std::string>& png, const std::optional<std::string>& svg,
@@ -63,17 +73,16 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
     if (png) {
         ImageCanvas canvas(width, height);
         draw(canvas, width, height);
-        if (!canvas.Image().save(QString::fromStdString(*png), "PNG"))
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG"))
             throw UsageError(Texts::Report::CannotWrite + *png);
+        WriteOutput(*png, bytes.toStdString());
     }
     if (svg) {
         SvgCanvas canvas(width, height);
         draw(canvas, width, height);
-        std::ofstream file(*svg, std::ios::binary | std::ios::trunc);
-        file << canvas.Document();
-        file.close();
-        if (!file)
-            throw UsageError(Texts::Report::CannotWrite + *svg);
+        WriteOutput(*svg, canvas.Document());
     }
 }
 
@@ -110,11 +119,9 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     const std::pair<int, int> pictureSize = PictureSize(options);
 
     CalculationInputs inputs;
-    if (options.settings) {
-        if (!std::filesystem::is_regular_file(*options.settings))
-            throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
-        LoadSettingsFile(*options.settings, inputs);
-    }
+    // A file that is there but cannot be read raises its own error, naming it.
+    if (options.settings && !LoadSettingsFile(*options.settings, inputs))
+        throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
     ApplyOptions(options, inputs);
     if (options.box) {
         FillSizes({*options.box}, separator, inputs.BoxLength, inputs.BoxWidth, inputs.BoxHeight);
@@ -138,17 +145,21 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (result.Failure)
         std::rethrow_exception(result.Failure);
 
-    // The figures first: a load too large to draw still gets them, then the refusal.
+    // The figures first: a load too large to draw still gets them, then the refusal. They are
+    // written in one piece and checked, so a full disk behind standard output is an error.
+    std::ostringstream figures;
     if (options.json) {
-        PrintJson(result, options.advice, out);
+        PrintJson(result, options.advice, figures);
     } else {
         for (const std::string& line : result.TextBlock)
-            out << line << "\n";
+            figures << line << "\n";
         if (options.advice)
             for (const std::string& line : result.AdviceLines)
-                out << line << "\n";
+                figures << line << "\n";
     }
-    out.flush();
+    if (!out.write(figures.view().data(), static_cast<std::streamsize>(figures.view().size())) ||
+        !out.flush())
+        throw UsageError(Texts::Report::CannotWrite + std::string(Texts::Report::StandardOutput));
     if (options.png || options.svg || options.bestPng || options.bestSvg)
         WritePictures(options, result, pictureSize);
     return 0;

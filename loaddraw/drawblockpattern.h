@@ -11,13 +11,10 @@
 // and freeze the window for hours; such a picture is refused instead.
 inline constexpr std::int64_t MaxPictureBundles = 500'000;
 
-// The refusal as the user reads it.
-inline constexpr const char* PictureTooLargeMessage =
-    "Слишком много пачек для схемы укладки (больше 500000): схема не нарисована";
-
+// The refusal of a picture with more than MaxPictureBundles bundles; the shell tells the user.
 class PictureTooLargeError : public std::runtime_error {
   public:
-    PictureTooLargeError() : std::runtime_error(PictureTooLargeMessage) {}
+    PictureTooLargeError() : std::runtime_error("picture too large to draw") {}
 };
 
 // How many boxes DrawBlockPattern draws for these arguments (0 when no whole layer fits),

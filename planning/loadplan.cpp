@@ -1,6 +1,7 @@
 #include "planning/loadplan.h"
 
 #include "planning/rectop.h"
+#include "planning/wholecount.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ constexpr double EvaluationBudget = 1e8;
 std::int64_t TotalFor(double rowSide, double splitSide, double stackHeight, const LoadRequest& r) {
     const TwoBlockLayer layer =
         BestTwoBlockLayer(rowSide, splitSide, r.BundleLength, r.BundleWidth);
-    return layer.Count * LayersInStack(stackHeight, r.BundleHeight);
+    return CountProduct(layer.Count, LayersInStack(stackHeight, r.BundleHeight));
 }
 
 // Walks v = overhang, overhang - 1, ... down to 0 and stops at the first v whose total differs;
@@ -81,7 +82,7 @@ LoadPlan PlanLoad(const LoadRequest& r) {
     plan.Layers = layer.Count > 0
                       ? std::max<std::int64_t>(0, LayersInStack(plan.StackHeight, r.BundleHeight))
                       : 0;
-    plan.Total = layer.Count * plan.Layers;
+    plan.Total = CountProduct(layer.Count, plan.Layers);
     return plan;
 }
 

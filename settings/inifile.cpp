@@ -157,9 +157,12 @@ void IniFile::InsertLine(std::size_t at, const std::string& text) {
 }
 
 void IniFile::Write(const std::string& section, const std::string& key, const std::string& value) {
-    std::string oneLine = value;
-    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
-    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    std::string flattened = value;
+    std::replace(flattened.begin(), flattened.end(), '\r', ' ');
+    std::replace(flattened.begin(), flattened.end(), '\n', ' ');
+    // Reading drops the blanks around a value, so writing them would only add one more blank
+    // beside those the line keeps on every save.
+    const std::string oneLine(Trimmed(flattened));
 
     const std::size_t at = FindKey(section, key);
     if (at < lines.size()) {

@@ -1,13 +1,19 @@
 #include "shell/errorreport.h"
 
+#include "loaddraw/drawblockpattern.h"
 #include "planning/bundlecalc.h"
 #include "planning/loadplan.h"
+#include "planning/wholecount.h"
 #include "render/fperror.h"
 #include "shell/texts.h"
 
 std::string ErrorReportFor(const std::exception& failure) {
     if (dynamic_cast<const PlanTooLargeError*>(&failure) != nullptr)
         return Texts::ErrorReport(Texts::PlanTooLarge);
+    if (dynamic_cast<const CountOutOfRangeError*>(&failure) != nullptr)
+        return Texts::ErrorReport(Texts::CountOutOfRange);
+    if (dynamic_cast<const PictureTooLargeError*>(&failure) != nullptr)
+        return Texts::ErrorReport(Texts::PictureTooLarge(MaxPictureBundles));
     // A bundle size beyond every whole number: what the processor reports for that conversion.
     if (dynamic_cast<const BundleSizeError*>(&failure) != nullptr)
         return Texts::ErrorReport(InvalidOperationMessage);

@@ -3,8 +3,6 @@
 #include "planning/numberform.h"
 #include "planning/utf8.h"
 
-#include <cfloat>
-#include <cmath>
 #include <string_view>
 
 namespace {
@@ -17,12 +15,6 @@ struct ByteRead {
     std::size_t StopByte = 0; // text.size() or beyond when the text ran out
 };
 
-double Finite(double value) {
-    if (std::isinf(value))
-        return std::copysign(DBL_MAX, value);
-    return value;
-}
-
 ByteRead ReadAt(std::string_view text) {
     std::size_t begin = 0;
     while (begin < text.size() && text[begin] == ' ')
@@ -31,7 +23,7 @@ ByteRead ReadAt(std::string_view text) {
     ByteRead read;
     if (scan.End == text.size() && IsComplete(scan.State)) {
         read.Complete = true;
-        read.Value = Finite(PlainValue(scan.Plain));
+        read.Value = PlainValue(scan.Plain);
         read.StopByte = text.size();
         return read;
     }
@@ -39,7 +31,7 @@ ByteRead ReadAt(std::string_view text) {
     // Out of characters without a whole number: the stop lies just past the end.
     if (scan.End == text.size())
         read.StopByte = text.size();
-    read.Value = scan.MantissaDigits.empty() ? 0 : Finite(PlainValue(scan.MantissaDigits));
+    read.Value = scan.MantissaDigits.empty() ? 0 : PlainValue(scan.MantissaDigits);
     return read;
 }
 

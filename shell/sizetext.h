@@ -22,7 +22,8 @@ struct NumberRead {
 // A complete read has the number's value with sign, fraction and exponent. Otherwise the value
 // is the whole number spelled by the digits before and after the point read before the stop,
 // without sign, point or exponent ("12.5х" gives 125). Values beyond the double range read as
-// the largest double of their sign, so every field receives a finite number.
+// an infinity of their sign: the field then shows "INF", which is what was read, rather than a
+// large number nobody typed.
 NumberRead ReadNumber(const std::string& text);
 
 // Length, width and height from clipboard text: three runs of digits separated by anything

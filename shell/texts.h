@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Every text the user reads, in one place for the window, the picture and the report.
@@ -55,6 +56,15 @@ inline constexpr const char* NoBoxSizesOnClipboard =
     "Для вставки размеров ящика в буфере должен быть текст формата: длина х ширина х высота";
 inline constexpr const char* PlanTooLarge =
     "Размеры слишком велики для расчета: проверьте размеры поддона, пачки и свесы";
+inline constexpr const char* CountOutOfRange =
+    "Количество пачек или слоев слишком велико для расчета: проверьте размеры поддона, пачки и "
+    "высоту укладки";
+
+// A text the user typed or a file held, in single quotes, with every control character written
+// as \xNN: a NUL byte would otherwise end the message early and a line break would forge a line.
+std::string Quoted(const std::string& text);
+// The picture refused for holding more than `mostBundles` bundles.
+std::string PictureTooLarge(std::int64_t mostBundles);
 
 // The window program's own command-line options; any other argument is a bundle size.
 inline constexpr const char* WindowUsage = R"(Использование: stowly [ПАЧКА]
@@ -76,6 +86,11 @@ std::string VersionLine(const std::string& program);
 // Conversion errors, as the error report shows them (it adds the full stop).
 std::string NotValidInteger(const std::string& text);
 std::string NotValidFloat(const std::string& text);
+
+// A settings file that is there but cannot be read or replaced, and why.
+std::string SettingsNotRead(const std::string& path, const std::string& reason);
+std::string SettingsNotSaved(const std::string& path, const std::string& reason);
+inline constexpr const char* SettingsFileTooLarge = "файл больше 1 МБ";
 
 // The error report: the message followed by a full stop.
 std::string ErrorReport(const std::string& message);
@@ -136,13 +151,48 @@ inline constexpr const char* BadPictureSize = "picture size must be W x H, at le
                                               "at most 20000 x 20000: ";
 inline constexpr const char* NoSettingsFile = "settings file not found: ";
 inline constexpr const char* CannotWrite = "cannot write ";
+inline constexpr const char* StandardOutput = "standard output";
 
 } // namespace Texts::Report
+
+// The result lines beside the picture and in its text block. Sizes arrive as the fields or the
+// number format give them.
+namespace Texts::Result {
+
+std::string Total(std::int64_t bundles);
+std::string Layers(std::int64_t layers, std::int64_t perLayer);
+inline constexpr const char* BundleOffPallet = "Пачка не помещается на поддон.";
+std::string Overhangs(std::int64_t alongLength, std::int64_t alongWidth);
+std::string Pallets(std::int64_t pallets);
+inline constexpr const char* PalletsUndetermined = "Количество поддонов: не определено";
+std::string PalletSize(const std::string& length, const std::string& width);
+std::string LoadedHeight(const std::string& height);
+std::string BundleSize(const std::string& length, const std::string& width);
+std::string LastPallet(std::int64_t bundles);
+
+} // namespace Texts::Result
 
 // The layer advisor's block, menu item and button.
 namespace Texts::Advice {
 
 inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
 inline constexpr const char* ShowBestButton = "Лучшая схема";
+
+inline constexpr const char* NotWholeMillimetres =
+    "Совет по схеме слоя: размеры пачки должны быть целыми миллиметрами.";
+inline constexpr const char* NoLayerFits = "Пачка не помещается на поддон ни в одной схеме слоя.";
+std::string BetterLayer(std::int64_t count, std::int64_t twoBlockCount);
+inline constexpr const char* BetterLayerOptimal =
+    "Больше пачек в слое не уложить: схема оптимальна.";
+std::string BetterLayerNotProven(std::int64_t upperBound);
+// The load with the better layer; the pallets an order fills when there is an order.
+std::string BetterLayerTotal(std::int64_t total, std::optional<std::int64_t> pallets);
+std::string TwoBlocksOptimal(std::int64_t count);
+std::string NoBetterLayer(std::int64_t count, std::int64_t upperBound);
+inline constexpr const char* SearchStopped = "Поиск схемы остановлен по времени.";
+std::string MoreOverhangAlongLength(std::int64_t extraMm, std::int64_t count);
+std::string MoreOverhangAlongWidth(std::int64_t extraMm, std::int64_t count);
+inline constexpr const char* OverhangAdviceIncomplete =
+    "Совет по свесам неполный: поиск остановлен по времени.";
 
 } // namespace Texts::Advice

@@ -112,6 +112,8 @@ const PasteCase pasteCases[] = {
     {"12.5х8х3.5", "125 8 3.5"},
     {"-1200х800х-150", "1200 800 150"},
     {"", "0 0 0"},
+    // Past the double range: what was read, not the largest double.
+    {"13 46E1900", "13 INF INF"},
 };
 
 TEST_F(Commands, PastingSizesFillsTheBundleOrTheBoxFields) {
@@ -124,6 +126,36 @@ TEST_F(Commands, PastingSizesFillsTheBundleOrTheBoxFields) {
             << c.clipboard;
     }
     EXPECT_TRUE(desktop.informations.isEmpty());
+}
+
+// A load whose count no 64-bit integer holds is refused through the error report; the result
+// lines never show a wrapped-around number.
+TEST_F(Commands, CalculationBeyondSixtyFourBitsIsRefused) {
+    struct Case {
+        const char* bundle[3];
+        const char* pallet[2];
+        const char* maxHeight;
+    };
+    const Case cases[] = {
+        {{"1", "1", "1"}, {"1000000", "1000000"}, "2000000000"},
+        {{"600", "400", "300"}, {"1200", "800"}, "1e300"},
+    };
+    for (const Case& c : cases) {
+        desktop.errors.clear();
+        form->MaskEdit1->setText(c.bundle[0]);
+        form->MaskEdit2->setText(c.bundle[1]);
+        form->MaskEdit3->setText(c.bundle[2]);
+        form->MaskEdit4->setText(c.pallet[0]);
+        form->MaskEdit5->setText(c.pallet[1]);
+        form->MaskEdit6->setText(c.maxHeight);
+        Run(&TSDIAppForm::Button1Click);
+        EXPECT_EQ(desktop.errors,
+                  QStringList{QString::fromUtf8("Количество пачек или слоев слишком велико для "
+                                                "расчета: проверьте размеры поддона, пачки и "
+                                                "высоту укладки.")})
+            << c.maxHeight;
+        EXPECT_FALSE(form->Label10->text().contains("7751490039368425472"));
+    }
 }
 
 TEST_F(Commands, PastingWithoutTextOnTheClipboardAsksForTheFormAndChangesNothing) {

@@ -2,6 +2,7 @@
 #include "app/colourcombo.h"
 #include "app/picturebox.h"
 #include "fakedesktop.h"
+#include "shell/texts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -180,6 +182,53 @@ TEST_F(WithSettingsFile, SeveralFractionalSizesNameTheFirst) {
     EXPECT_EQ(desktop.errors, QStringList{"'1.5' is not a valid integer value."});
     form->RunCommand([&form] { form->Button1Click(); });
     EXPECT_EQ(desktop.errors.value(1), "'1.5' is not a valid integer value.");
+}
+
+// A FIFO by the file's name would block the start in its open: it is no settings file, neither
+// read nor replaced, and nothing is said.
+TEST_F(WithSettingsFile, FifoIsNoSettingsFile) {
+    ASSERT_EQ(mkfifo(Path().toLocal8Bit().constData(), 0644), 0);
+    auto form = Start();
+    EXPECT_EQ(Fields({form->MaskEdit4, form->MaskEdit5, form->MaskEdit6}), "1200 800 2000");
+    form->MaskEdit4->setText("999");
+    form->close();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('|').toStdString();
+    struct stat info {};
+    ASSERT_EQ(lstat(Path().toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+// A settings file the window cannot keep: said once at the start, once on closing, and the
+// window still closes; the file stays as it was.
+TEST_F(WithSettingsFile, SettingsThatCannotBeSavedAreReportedOnceAndTheWindowCloses) {
+    const QByteArray huge = "[PALLETE]\nL=1000\n" + QByteArray(2 << 20, '\n');
+    WriteFile(huge);
+    auto form = Start();
+    const std::string path = Path().toStdString();
+    EXPECT_EQ(desktop.errors, QStringList{QString::fromStdString(Texts::ErrorReport(
+                                  Texts::SettingsNotRead(path, Texts::SettingsFileTooLarge)))});
+    form->show();
+    form->MaskEdit4->setText("999");
+    desktop.errors.clear();
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(desktop.errors, QStringList{QString::fromStdString(Texts::ErrorReport(
+                                  Texts::SettingsNotSaved(path, Texts::SettingsFileTooLarge)))});
+    EXPECT_EQ(ReadFile(), huge);
+}
+
+// An administrator may make the file read-only to give fixed inputs: closing leaves it alone
+// and says nothing.
+TEST_F(WithSettingsFile, ReadOnlyFileIsLeftAloneOnClosing) {
+    WriteFile("[PALLETE]\nL=1000\n");
+    ASSERT_TRUE(
+        QFile::setPermissions(Path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    auto form = Start();
+    EXPECT_EQ(form->MaskEdit4->text(), "1000");
+    form->MaskEdit4->setText("999");
+    form->close();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('|').toStdString();
+    EXPECT_EQ(ReadFile(), "[PALLETE]\nL=1000\n");
 }
 
 } // namespace

@@ -1,13 +1,20 @@
 #include "cli/report.h"
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <sstream>
+#include <streambuf>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -90,6 +97,21 @@ const ErrorCase errorCases[] = {
     {{"600x400x300", "--color", "clPlaid"}, 2, "'clPlaid' is not a valid integer value."},
     {{"600x400x300", "--png", "/x.png", "--size", "0x10"}, 2, "picture size"},
     {{"600x400x300", "--settings", "/nonexistent/stowly.ini"}, 2, "settings file not found"},
+    // Counts that no 64-bit integer holds are refused before any figure is printed.
+    {{"1x1x1", "--pallet", "1000000x1000000", "--max-height", "2000000000"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    {{"1x2147483647x1", "--pallet", "7e16x7e16"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    {{"600x400x300", "--max-height", "1e300"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    {{"600x400x300", "--max-height", "-1e300"},
+     2,
+     "Количество пачек или слоев слишком велико для расчета"},
+    // A size past the double range is named as what it is.
+    {{"13", "46E1900"}, 2, "'INF' is not a valid integer value."},
 };
 
 TEST(Report, ErrorsGoToStandardErrorWithTheirStatus) {
@@ -285,6 +307,90 @@ TEST(Report, LoadTooLargeToDrawStillPrintsItsFigures) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("Всего в укладке 1776000000 пачек.\n"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("500000"), std::string::npos) << r.err;
+}
+
+// Every output is checked as it is written and closed: a failure exits 2 naming the file, and
+// no output file is left half written under its name.
+TEST(Report, FailedOutputWritesAreErrorsNamingTheFile) {
+    QTemporaryDir dir;
+    const std::string missing = dir.filePath("missing/load.png").toStdString();
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string file;
+    };
+    const Case cases[] = {
+        {{"600x400x300", "--png", "/dev/full"}, "/dev/full"},
+        {{"600x400x300", "--svg", "/dev/full"}, "/dev/full"},
+        {{"600x400x300", "--best-png", "/dev/full"}, "/dev/full"},
+        {{"600x400x300", "--best-svg", "/dev/full"}, "/dev/full"},
+        {{"600x400x300", "--png", missing}, missing},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = Report(c.arguments);
+        EXPECT_EQ(r.status, 2) << c.file;
+        EXPECT_NE(r.err.find("cannot write " + c.file + ": "), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(missing)));
+}
+
+// A stream that takes `room` bytes and then fails, as standard output on a full disk does.
+class FullStream : public std::streambuf {
+  public:
+    explicit FullStream(std::size_t room) : room_(room) {}
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (room_ == 0)
+            return traits_type::eof();
+        --room_;
+        return c;
+    }
+
+  private:
+    std::size_t room_;
+};
+
+TEST(Report, FailedStandardOutputIsAnError) {
+    for (const bool json : {false, true}) {
+        FullStream full(100);
+        std::ostream out(&full);
+        std::ostringstream err;
+        std::vector<std::string> arguments = {"600x400x300", "--advice"};
+        if (json)
+            arguments.push_back("--json");
+        EXPECT_EQ(RunReport(arguments, out, err), 2);
+        EXPECT_EQ(err.str(), "stowly-cli: cannot write standard output\n");
+    }
+}
+
+// A disk that fills up while the picture is written: the report fails and the name shows no
+// partial picture. The file-size limit stands in for the full disk, for any user.
+[[noreturn]] void ReportWithFileSizeLimit(const std::vector<std::string>& arguments, rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, bytes};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        std::_Exit(3);
+    std::_Exit(Report(arguments).status);
+}
+
+TEST(Report, PictureOnAFullDiskLeavesNoPartialFile) {
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("load.png").toStdString();
+    EXPECT_EXIT(ReportWithFileSizeLimit({"600x400x300", "--png", png}, 2000),
+                testing::ExitedWithCode(2), "");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(png)));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST(Report, UnreadableSettingsFileIsAnErrorNamingIt) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("stowly.ini").toStdString();
+    // A link to itself cannot be read by any user, the superuser included.
+    ASSERT_EQ(symlink("stowly.ini", path.c_str()), 0);
+    const Outcome r = Report({"600x400x300", "--settings", path});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Настройки не прочитаны: " + path + ": "), std::string::npos) << r.err;
+    EXPECT_TRUE(r.out.empty());
 }
 
 } // namespace

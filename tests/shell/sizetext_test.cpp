@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -141,14 +141,23 @@ TEST(ReadNumber, StopsAtTheFirstCharacterThatDoesNotFit) {
     }
 }
 
-TEST(ReadNumber, ValuesBeyondTheDoubleRangeStayFinite) {
-    EXPECT_EQ(ReadNumber("1e999").Value, DBL_MAX);
-    EXPECT_EQ(ReadNumber("-1e999").Value, -DBL_MAX);
+TEST(ReadNumber, ValuesBeyondTheDoubleRangeAreInfinite) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(ReadNumber("1e999").Value, inf);
+    EXPECT_EQ(ReadNumber("-1e999").Value, -inf);
     const NumberRead digits = ReadNumber(std::string(400, '9') + "x");
     EXPECT_FALSE(digits.Complete);
     EXPECT_EQ(digits.Stop, 401u);
-    EXPECT_EQ(digits.Value, DBL_MAX);
+    EXPECT_EQ(digits.Value, inf);
     EXPECT_EQ(ReadNumber("1e-999").Value, 0);
+}
+
+// A size past the double range reaches the field as what was read, an infinity, so the error
+// that follows names it instead of 1.79769313486232E308.
+TEST(SizesFromText, SizesBeyondTheDoubleRangeShowAsInfinite) {
+    EXPECT_EQ(Shown(SizesFromText("13 46E1900")), (std::vector<std::string>{"13", "INF", "INF"}));
+    EXPECT_EQ(Shown(SizesFromArguments({"13", "-46E1900", "7"})),
+              (std::vector<std::string>{"13", "-INF", "7"}));
 }
 
 } // namespace
