@@ -28,6 +28,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
 
 #include <exception>
 
@@ -47,6 +50,16 @@ constexpr int ClientWidth = 983;
 constexpr int ClientHeight = 564;
 constexpr int LeftPartWidth = 569;
 constexpr int LabelAboveField = 17;
+
+// A caption with the letter that chooses it from the keyboard (Alt and the letter in the menu
+// bar, the letter alone in an open menu). The caption reads as before: Qt shows "&" as the
+// underline of the letter after it.
+QString WithKey(const char* caption, const char* letter) {
+    QString text = Q(caption);
+    const qsizetype at = text.indexOf(Q(letter));
+    Q_ASSERT(at >= 0);
+    return at < 0 ? text : text.insert(at, '&');
+}
 
 } // namespace
 
@@ -168,9 +181,29 @@ void TSDIAppForm::CreateControls() {
 
     Image2 = new PictureBox(client);
     Image2->setGeometry(ClientWidth - ResultPictureWidth, 0, ResultPictureWidth, ClientHeight);
+    Label22 = new QLabel(Q(Texts::ResultsOutdated), Image2);
+    Label22->setGeometry(0, 0, ResultPictureWidth, 24);
+    Label22->setAlignment(Qt::AlignCenter);
+    Label22->setAutoFillBackground(true);
+    QPalette notice = Label22->palette();
+    notice.setColor(QPalette::Window, QColor(255, 244, 176));
+    Label22->setPalette(notice);
+    Label22->hide();
 
     for (QLineEdit* field : {MaskEdit1, MaskEdit2, MaskEdit3})
         connect(field, &QLineEdit::textChanged, this, [this] { MaskEdit3Change(); });
+    // Every input the calculation or the picture reads.
+    const auto stale = [this] { MarkResultsStale(); };
+    for (QLineEdit* field :
+         {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6, MaskEdit7, MaskEdit8,
+          MaskEdit9, MaskEdit10, MaskEdit11, MaskEdit12, MaskEdit13, MaskEdit14})
+        connect(field, &QLineEdit::textChanged, this, stale);
+    connect(cxCheckBox1, &QCheckBox::toggled, this, stale);
+    connect(cxColorComboBox1, &QComboBox::currentIndexChanged, this, stale);
+    connect(ComboBox1, &QComboBox::editTextChanged, this, stale);
+    // The profile's text takes the window's keys too, but not the digit filter.
+    ComboBox1->lineEdit()->installEventFilter(this);
+    cxCheckBox1->installEventFilter(this);
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunCommand([this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this,
@@ -182,29 +215,34 @@ void TSDIAppForm::CreateControls() {
 }
 
 void TSDIAppForm::CreateMenus() {
-    auto action = [this](QWidget* menu, const char* caption, void (TSDIAppForm::*handler)()) {
-        auto* item = new QAction(Q(caption), menu);
+    auto action = [this](QWidget* menu, const char* caption, const char* key,
+                         void (TSDIAppForm::*handler)()) {
+        auto* item = new QAction(WithKey(caption, key), menu);
         connect(item, &QAction::triggered, this,
                 [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
         menu->addAction(item);
         return item;
     };
     QMenuBar* bar = menuBar();
-    N5 = bar->addMenu(Q(Texts::MenuInput));
-    N4 = action(N5, Texts::PasteBundleCalculate, &TSDIAppForm::N3Click);
-    N15 = action(N5, Texts::PasteBoxCalculate, &TSDIAppForm::N14Click);
-    N10 = action(N5, Texts::PasteBundleSizes, &TSDIAppForm::N1Click);
-    N16 = action(N5, Texts::PasteBoxSizes, &TSDIAppForm::N13Click);
-    N17 = action(N5, Texts::BundleButton, &TSDIAppForm::Button2Click);
-    N6 = action(bar, Texts::MenuCalculate, &TSDIAppForm::Button1Click);
-    N7 = bar->addMenu(Q(Texts::MenuOutput));
-    // The main menu's copy item does what its twin in the context menu does.
-    N11 = action(N7, Texts::CopyPicture, &TSDIAppForm::N2Click);
+    N5 = bar->addMenu(WithKey(Texts::MenuInput, "В"));
+    N4 = action(N5, Texts::PasteBundleCalculate, "п", &TSDIAppForm::N3Click);
+    N15 = action(N5, Texts::PasteBoxCalculate, "я", &TSDIAppForm::N14Click);
+    N10 = action(N5, Texts::PasteBundleSizes, "р", &TSDIAppForm::N1Click);
+    N16 = action(N5, Texts::PasteBoxSizes, "к", &TSDIAppForm::N13Click);
+    N17 = action(N5, Texts::BundleButton, "ч", &TSDIAppForm::Button2Click);
+    N6 = action(bar, Texts::MenuCalculate, "Р", &TSDIAppForm::Button1Click);
+    N7 = bar->addMenu(WithKey(Texts::MenuOutput, "ы"));
+    // The main menu's copy item does what its twin in the context menu does, and Ctrl+C does
+    // it wherever the focus is.
+    N11 = action(N7, Texts::CopyPicture, "С", &TSDIAppForm::N2Click);
+    N11->setShortcut(QKeySequence::Copy);
     // A checkable item turns its own check mark when chosen, which is all N12Click does.
-    N12 = new QAction(Q(Texts::AddTextToPicture), N7);
+    N12 = new QAction(WithKey(Texts::AddTextToPicture, "Д"), N7);
     N12->setCheckable(true);
     N7->addAction(N12);
-    N18 = new QAction(Q(Texts::Advice::ShowBestLayer), N7);
+    // The text on the picture is an input of the picture like any field.
+    connect(N12, &QAction::toggled, this, [this] { MarkResultsStale(); });
+    N18 = new QAction(WithKey(Texts::Advice::ShowBestLayer, "л"), N7);
     N18->setCheckable(true);
     N18->setEnabled(false);
     N7->addAction(N18);
@@ -213,19 +251,23 @@ void TSDIAppForm::CreateMenus() {
         Button3->setChecked(N18->isChecked());
         RunCommand([this] { Button3Click(); });
     });
-    N8 = action(bar, Texts::MenuHelp, &TSDIAppForm::N8Click);
-    N9 = action(bar, Texts::MenuExit, &TSDIAppForm::N9Click);
+    N8 = action(bar, Texts::MenuHelp, "П", &TSDIAppForm::N8Click);
+    N9 = action(bar, Texts::MenuExit, "х", &TSDIAppForm::N9Click);
     N9->setShortcut(QKeySequence::Quit);
+    // F10 opens the menu bar at its first menu, as on the desktops planners know.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(N5->menuAction()); });
 
     PopupMenu1 = new QMenu(this);
-    N3 = action(PopupMenu1, Texts::PasteBundleCalculate, &TSDIAppForm::N3Click);
-    N14 = action(PopupMenu1, Texts::PasteBoxCalculate, &TSDIAppForm::N14Click);
-    N1 = action(PopupMenu1, Texts::PasteBundleSizes, &TSDIAppForm::N1Click);
-    N13 = action(PopupMenu1, Texts::PasteBoxSizes, &TSDIAppForm::N13Click);
-    N2 = action(PopupMenu1, Texts::CopyPicture, &TSDIAppForm::N2Click);
+    N3 = action(PopupMenu1, Texts::PasteBundleCalculate, "п", &TSDIAppForm::N3Click);
+    N14 = action(PopupMenu1, Texts::PasteBoxCalculate, "я", &TSDIAppForm::N14Click);
+    N1 = action(PopupMenu1, Texts::PasteBundleSizes, "р", &TSDIAppForm::N1Click);
+    N13 = action(PopupMenu1, Texts::PasteBoxSizes, "к", &TSDIAppForm::N13Click);
+    N2 = action(PopupMenu1, Texts::CopyPicture, "С", &TSDIAppForm::N2Click);
 
     // The window and every field but the three pallet fields share the context menu; those
-    // three keep the ordinary menu of an edit field.
+    // three keep the ordinary menu of an edit field, in Russian like the rest.
     auto usePopup = [this](QWidget* widget) {
         widget->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(widget, &QWidget::customContextMenuRequested, this,
@@ -235,6 +277,48 @@ void TSDIAppForm::CreateMenus() {
     for (QLineEdit* field : {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit7, MaskEdit8, MaskEdit9,
                              MaskEdit10, MaskEdit11, MaskEdit12, MaskEdit13, MaskEdit14})
         usePopup(field);
+    for (QLineEdit* field : {MaskEdit4, MaskEdit5, MaskEdit6, ComboBox1->lineEdit()}) {
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this, [this, field](const QPoint& at) {
+            QMenu* menu = FieldEditMenu(field);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(field->mapToGlobal(at));
+        });
+    }
+}
+
+QMenu* TSDIAppForm::FieldEditMenu(QLineEdit* field) {
+    // Qt's own edit menu is in English; this one does the same work with the field's own slots
+    // and is enabled as Qt enables its items.
+    auto* menu = new QMenu(field);
+    const bool writable = !field->isReadOnly();
+    const bool selected = field->hasSelectedText();
+    auto item = [menu](const char* name, const char* caption, QKeySequence::StandardKey key,
+                       bool enabled, auto slot) {
+        QString text = Q(caption);
+        if (key != QKeySequence::UnknownKey)
+            text += '\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* action = menu->addAction(text, slot);
+        action->setObjectName(QLatin1String(name));
+        action->setEnabled(enabled);
+    };
+    item("edit-undo", Texts::EditMenu::Undo, QKeySequence::Undo,
+         writable && field->isUndoAvailable(), [field] { field->undo(); });
+    item("edit-redo", Texts::EditMenu::Redo, QKeySequence::Redo,
+         writable && field->isRedoAvailable(), [field] { field->redo(); });
+    menu->addSeparator();
+    item("edit-cut", Texts::EditMenu::Cut, QKeySequence::Cut, writable && selected,
+         [field] { field->cut(); });
+    item("edit-copy", Texts::EditMenu::Copy, QKeySequence::Copy, selected,
+         [field] { field->copy(); });
+    item("edit-paste", Texts::EditMenu::Paste, QKeySequence::Paste, writable,
+         [field] { field->paste(); });
+    item("edit-delete", Texts::EditMenu::Delete, QKeySequence::UnknownKey, writable && selected,
+         [field] { field->del(); });
+    menu->addSeparator();
+    item("select-all", Texts::EditMenu::SelectAll, QKeySequence::SelectAll,
+         !field->text().isEmpty(), [field] { field->selectAll(); });
+    return menu;
 }
 
 void TSDIAppForm::SetTabOrder() {
@@ -259,14 +343,46 @@ bool TSDIAppForm::MaskEdit2KeyPress(QChar key) {
     return (key >= QLatin1Char('0') && key <= QLatin1Char('9')) || key.unicode() == 8;
 }
 
+bool TSDIAppForm::FieldCommandKey(QObject* field, const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        RunCommand([this] { Button1Click(); });
+        return true;
+    }
+    if (key.matches(QKeySequence::Copy)) {
+        RunCommand([this] { N2Click(); });
+        return true;
+    }
+    if (key.matches(QKeySequence::Paste)) {
+        const QObject* bundleGroup[] = {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit13};
+        const QObject* boxGroup[] = {MaskEdit9, MaskEdit10, MaskEdit11, MaskEdit12, MaskEdit14};
+        if (std::find(std::begin(bundleGroup), std::end(bundleGroup), field) !=
+            std::end(bundleGroup)) {
+            RunCommand([this] { N1Click(); });
+            return true;
+        }
+        if (std::find(std::begin(boxGroup), std::end(boxGroup), field) != std::end(boxGroup)) {
+            RunCommand([this] { N13Click(); });
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TSDIAppForm::eventFilter(QObject* watched, QEvent* event) {
-    // Only typed characters are filtered: keys without a character (arrows, Delete) pass, and
-    // so does Tab, which moves the focus rather than typing.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (FieldCommandKey(watched, *key))
+            return true;
+        // Only typed characters are filtered, and only in the number fields: keys without a
+        // character (arrows, Delete) pass, and so does Tab, which moves the focus rather than
+        // typing. The pallet fields keep their own paste, as their edit menu offers it.
         const QString typed = key->text();
         const bool focusKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (!focusKey && !typed.isEmpty() && !(typed.size() == 1 && MaskEdit2KeyPress(typed[0])))
+        const bool palletPaste =
+            key->matches(QKeySequence::Paste) &&
+            (watched == MaskEdit4 || watched == MaskEdit5 || watched == MaskEdit6);
+        if (qobject_cast<QLineEdit*>(watched) && watched != ComboBox1->lineEdit() && !focusKey &&
+            !palletPaste && !typed.isEmpty() && !(typed.size() == 1 && MaskEdit2KeyPress(typed[0])))
             return true;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -277,6 +393,26 @@ void TSDIAppForm::MaskEdit3Change() {
                           !MaskEdit3->text().isEmpty();
     Button1->setEnabled(complete);
     N6->setEnabled(Button1->isEnabled());
+}
+
+void TSDIAppForm::MarkResultsStale() {
+    // Before the first calculation there is nothing to mark; the calculation's own turning of
+    // the pallet fields is no change of the inputs.
+    if (!picture || calculating || resultsStale)
+        return;
+    resultsStale = true;
+    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21})
+        label->setEnabled(false);
+    Image2->SetFaded(true);
+    Label22->show();
+}
+
+void TSDIAppForm::MarkResultsCurrent() {
+    resultsStale = false;
+    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21})
+        label->setEnabled(true);
+    Image2->SetFaded(false);
+    Label22->hide();
 }
 
 void TSDIAppForm::StartPicture(Colour colour) {
@@ -299,10 +435,12 @@ void TSDIAppForm::Button1Click() {
     StartPicture(inputs.DrawingColour);
     const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::Yes);
     if (result.Plan.Turned) {
+        calculating = true;
         MaskEdit4->setText(Q(result.Inputs.PalletLength));
         MaskEdit5->setText(Q(result.Inputs.PalletWidth));
         MaskEdit7->setText(Q(result.Inputs.LengthOverhang));
         MaskEdit8->setText(Q(result.Inputs.WidthOverhang));
+        calculating = false;
     }
 
     // A load too large to draw still gets its figures: the refusal is reported at the end.
@@ -338,6 +476,7 @@ void TSDIAppForm::Button1Click() {
         Image2->SetImage(picture->Image());
     }
     ShowAdvice(result);
+    MarkResultsCurrent();
     if (pictureRefused)
         throw PictureTooLargeError();
 }
@@ -372,7 +511,8 @@ void TSDIAppForm::PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* thi
         desktop.ShowInformation(this, Q(message));
         return;
     }
-    const std::array<double, 3> sizes = SizesFromText(desktop.ClipboardText().toStdString());
+    const std::array<double, 3> sizes =
+        SizesFromText(desktop.ClipboardText().toStdString(), DecimalSeparator());
     first->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
     second->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
     third->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
@@ -421,7 +561,10 @@ void TSDIAppForm::ShowAdvice(const Calculation& result) {
     Label21->setText(lines.join('\n'));
     Label21->show();
     bestTextLines = result.BestPictureText;
-    const bool drawable = advice->Available && advice->Best.Count > 0;
+    // Nothing better to show when the two-block layer is proven best already.
+    const bool twoBlockOptimal =
+        advice->Best.Optimal && advice->Best.Count <= advice->TwoBlockCount;
+    const bool drawable = advice->Available && advice->Best.Count > 0 && !twoBlockOptimal;
     Button3->setEnabled(drawable);
     N18->setEnabled(drawable);
 }
@@ -486,11 +629,14 @@ void TSDIAppForm::FormShow() {
         std::vector<std::string> args;
         for (const QString& argument : arguments.mid(0, 3))
             args.push_back(argument.toStdString());
-        const std::array<double, 3> sizes = SizesFromArguments(args);
+        const std::array<double, 3> sizes = SizesFromArguments(args, DecimalSeparator());
         MaskEdit1->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
         MaskEdit2->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
         MaskEdit3->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
     }
+    // The user's saved pallet, overhangs and colour before the calculation: the picture put on
+    // the clipboard is the one for the pallet the user chose.
+    LoadSettings();
     if (!MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
         !MaskEdit3->text().isEmpty()) {
         const auto [length, width, height] = ToWholeSizes(S(MaskEdit1), S(MaskEdit2), S(MaskEdit3));
@@ -499,7 +645,6 @@ void TSDIAppForm::FormShow() {
             Image2DblClick();
         }
     }
-    LoadSettings();
 }
 
 void TSDIAppForm::showEvent(QShowEvent* event) {

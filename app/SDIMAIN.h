@@ -13,6 +13,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -61,6 +62,12 @@ class TSDIAppForm : public QMainWindow {
     // Runs a command and shows its failure, if any, in the error report.
     void RunCommand(const std::function<void()>& command);
 
+    // The ordinary edit menu of a pallet field or of the profile's text, with its items in
+    // Russian; the caller shows it and owns it.
+    QMenu* FieldEditMenu(QLineEdit* field);
+    // Whether the results and the picture shown belong to inputs changed since.
+    bool ResultsStale() const { return resultsStale; }
+
     // Inputs: bundle group
     QLineEdit* MaskEdit1;
     QLineEdit* MaskEdit2;
@@ -93,6 +100,8 @@ class TSDIAppForm : public QMainWindow {
     // the layer advisor
     QLabel* Label21;
     QPushButton* Button3;
+    // over the picture while the results are out of date: "Данные изменены: нажмите «Расчет»"
+    QLabel* Label22;
     // menus
     QMenu* N5;
     QAction* N4;
@@ -130,6 +139,12 @@ class TSDIAppForm : public QMainWindow {
     void StartPicture(Colour colour);
     void ShowAdvice(const Calculation& result);
     void ShowBestLayer(bool shown);
+    // Any input changed: the results shown no longer answer the fields until "Расчет" runs.
+    void MarkResultsStale();
+    void MarkResultsCurrent();
+    // The keys every field shares: Enter calculates, Ctrl+C copies the picture, Ctrl+V in a
+    // bundle or box field pastes sizes into its group. True when the key was used.
+    bool FieldCommandKey(QObject* field, const QKeyEvent& key);
     const ImageCanvas* ShownPicture() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
@@ -142,6 +157,8 @@ class TSDIAppForm : public QMainWindow {
     QStringList arguments;
     char decimalSeparator;
     bool shown = false;
+    bool resultsStale = false;
+    bool calculating = false; // "Расчет" is turning the pallet fields: not an input change
     SceneState scene;
     std::unique_ptr<ImageCanvas> picture;
     Colour pictureColour{}; // the picture's colour, for the best layer drawn later

@@ -33,6 +33,10 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        if (argument == "-h") {
+            o.help = true;
+            continue;
+        }
         if (argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
             o.bundle.push_back(argument);
             continue;
@@ -50,7 +54,7 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
             else if (i + 1 < arguments.size())
                 *value = arguments[++i];
             else
-                throw UsageError(Texts::Report::MissingValue + name);
+                throw UsageError(Texts::Report::OptionError(name, Texts::Report::MissingValue));
         }
         for (const auto& [flag, value] : flags) {
             if (argument == flag) {
@@ -59,30 +63,39 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
             }
         }
         if (!known)
-            throw UsageError(Texts::Report::UnknownOption + argument);
+            throw UsageError(Texts::Report::OptionError(argument, Texts::Report::UnknownOption));
     }
     if (o.bundle.size() > 3)
         throw UsageError(Texts::Report::TooManySizes);
-    if (o.box && !o.bundle.empty())
-        throw UsageError(Texts::Report::BundleAndBox);
     return o;
 }
 
-std::pair<std::string, std::string> SplitPair(const std::string& text) {
+std::optional<std::pair<std::string, std::string>> SplitBoth(const std::string& text) {
     for (const std::string separator : {"x", "X", "*", "х"}) {
         const std::size_t at = text.find(separator);
         if (at != std::string::npos)
-            return {text.substr(0, at), text.substr(at + separator.size())};
+            return std::pair{text.substr(0, at), text.substr(at + separator.size())};
     }
-    return {text, text};
+    return std::nullopt;
+}
+
+std::pair<std::string, std::string> SplitPair(const std::string& text) {
+    return SplitBoth(text).value_or(std::pair{text, text});
 }
 
 std::pair<int, int> PictureSize(const Options& o) {
     if (!o.size)
         return {ResultPictureWidth, ResultPictureHeight};
     const auto [w, h] = SplitPair(*o.size);
-    const std::int32_t width = ToWhole(w), height = ToWhole(h);
+    std::int32_t width = 0, height = 0;
+    try {
+        width = ToWhole(w);
+        height = ToWhole(h);
+    } catch (const ConversionError& failure) {
+        throw UsageError(Texts::Report::OptionError("--size", *o.size, failure.what()));
+    }
     if (width < 1 || height < 1 || width > 20000 || height > 20000)
-        throw UsageError(Texts::Report::BadPictureSize + *o.size);
+        throw UsageError(
+            Texts::Report::OptionError("--size", *o.size, Texts::Report::BadPictureSize));
     return {width, height};
 }

@@ -3,6 +3,7 @@
 #include "canvas/imagecanvas.h"
 #include "canvas/svgcanvas.h"
 #include "cli/jsonoutput.h"
+#include "cli/optioncheck.h"
 #include "cli/options.h"
 #include "settings/colourtext.h"
 #include "settings/replacefile.h"
@@ -28,7 +29,7 @@ namespace {
 // The three sizes of a size argument as the fields would hold them.
 void FillSizes(const std::vector<std::string>& arguments, char separator, std::string& length,
                std::string& width, std::string& height) {
-    const std::array<double, 3> sizes = SizesFromArguments(arguments);
+    const std::array<double, 3> sizes = SizesFromArguments(arguments, separator);
     length = FormatGeneral(sizes[0], separator);
     width = FormatGeneral(sizes[1], separator);
     height = FormatGeneral(sizes[2], separator);
@@ -47,7 +48,7 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
     if (options.bundles)
         inputs.BundlesInOrder = *options.bundles;
     if (options.colour)
-        inputs.DrawingColour = ColourFromText(*options.colour);
+        inputs.DrawingColour = ColourFromOption(*options.colour);
     if (options.profile)
         inputs.FluteProfile = *options.profile;
     if (options.perBundle)
@@ -116,12 +117,14 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
+    CheckOptions(options, separator);
     const std::pair<int, int> pictureSize = PictureSize(options);
 
     CalculationInputs inputs;
     // A file that is there but cannot be read raises its own error, naming it.
     if (options.settings && !LoadSettingsFile(*options.settings, inputs))
-        throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
+        throw UsageError(Texts::Report::OptionError("--settings", *options.settings,
+                                                    Texts::Report::NoSettingsFile));
     ApplyOptions(options, inputs);
     if (options.box) {
         FillSizes({*options.box}, separator, inputs.BoxLength, inputs.BoxWidth, inputs.BoxHeight);

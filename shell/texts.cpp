@@ -52,6 +52,19 @@ std::string PictureTooLarge(std::int64_t mostBundles) {
 
 } // namespace Texts
 
+namespace Texts::Report {
+
+std::string OptionError(const std::string& option, const std::string& value,
+                        const std::string& problem) {
+    return option + " " + (value.empty() ? "''" : value) + ": " + problem;
+}
+
+std::string OptionError(const std::string& option, const std::string& problem) {
+    return option + ": " + problem;
+}
+
+} // namespace Texts::Report
+
 namespace {
 
 std::string Number(std::int64_t value) {

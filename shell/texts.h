@@ -49,6 +49,21 @@ inline constexpr const char* AddTextToPicture = "Добавить текст в 
 inline constexpr const char* MenuHelp = "Помощь";
 inline constexpr const char* MenuExit = "Выход";
 
+// The edit menu of the pallet fields and of the profile's text. "&" marks the letter that
+// chooses the item with the keyboard.
+namespace EditMenu {
+inline constexpr const char* Undo = "&Отменить";
+inline constexpr const char* Redo = "&Повторить";
+inline constexpr const char* Cut = "&Вырезать";
+inline constexpr const char* Copy = "&Копировать";
+inline constexpr const char* Paste = "Вст&авить";
+inline constexpr const char* Delete = "&Удалить";
+inline constexpr const char* SelectAll = "Выделить в&сё";
+} // namespace EditMenu
+
+// Over the picture while the inputs have changed since the results were calculated.
+inline constexpr const char* ResultsOutdated = "Данные изменены: нажмите «Расчет»";
+
 // Messages
 inline constexpr const char* NoBundleSizesOnClipboard =
     "Для вставки размеров пачки в буфере должен быть текст формата: длина х ширина х высота";
@@ -104,7 +119,9 @@ inline constexpr const char* Usage = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
 Counts the bundles a pallet holds in the two-block arrangement, as the window's "Расчет" does.
 
   BUNDLE                     the bundle size: one argument such as 600x400x300 (any run of
-                             non-digits separates the three numbers) or three arguments 600 400 300
+                             non-digits separates the three numbers) or three arguments 600 400 300;
+                             mm unless a unit follows a number (60cmx40cmx30cm, "24 in", 0.6m:
+                             mm, cm, dm, m, in or ", rounded to whole mm)
   --pallet LxW               pallet length and width, mm            (default 1200x800)
   --max-height MM            maximum stacking height, mm            (default 2000)
   --height-without-pallet    the maximum height does not include the pallet (default: it does)
@@ -118,14 +135,16 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
   --settings FILE            take the pallet, overhang, colour, profile, count and text-option
                              inputs from a settings file of the window's format; options given on
                              the command line win
-  --color COLOUR             colour of pallet and bundles: a name such as clSilver or clRed, "$"
-                             and eight hex digits (00BBGGRR), or a decimal number (default clSilver)
+  --color COLOUR             colour of pallet and bundles: a name such as silver, red or clRed,
+                             #RRGGBB, "$" and eight hex digits (00BBGGRR), or a decimal number
+                             (default clSilver)
   --png FILE                 write the picture as PNG
   --svg FILE                 write the picture as SVG
   --size WxH                 picture size in pixels (default 417x564, the window's picture); the
                              scene is fitted to W x (H - 80)
   --no-text                  leave the text block off the picture
-  --json                     print the results as one JSON object instead of text
+  --json                     print the results as one JSON object instead of text, as described
+                             by docs/report.schema.json
   --advice                   add the layer advisor's lines after the result lines (with --json:
                              "bestLayer" with its placements [x, y, along x, along y], listed
                              when there are at most 262144 ("placementsListed"), "timedOut" and
@@ -133,7 +152,7 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
                              "overhangAdvice", "incomplete" when a search behind it stopped short)
   --best-png FILE            write the picture of the load with the advisor's best layer as PNG
   --best-svg FILE            the same as SVG
-  --help                     show this help
+  -h, --help                 show this help
   --version                  show the version
 
 Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
@@ -141,15 +160,34 @@ Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
 
 inline constexpr const char* NoBundleSize = "no bundle size: give a length, width and height "
                                             "other than 0 (see --help)";
+
+// An option's mistake: the option and its value (an empty one as ''), then what is wrong with
+// it. Every option error reads "stowly-cli: --option value: problem".
+std::string OptionError(const std::string& option, const std::string& value,
+                        const std::string& problem);
+// A mistake of the option itself: "--option: problem".
+std::string OptionError(const std::string& option, const std::string& problem);
+inline constexpr const char* Negative = "must not be negative";
+inline constexpr const char* NotAtLeastOne = "must be at least 1";
+inline constexpr const char* BothSizes = "give both sizes, length x width, such as 1200x800";
+inline constexpr const char* BoxesAndBundles = "give either --boxes or --bundles, not both";
+inline constexpr const char* OnlyWithBox = "counts boxes, so it needs --box instead of a bundle "
+                                           "size";
+inline constexpr const char* UnknownColour =
+    "unknown colour: give a name such as silver or clRed, #RRGGBB, $00BBGGRR or a number";
+inline constexpr const char* NoThickness =
+    "the profile has no thickness: end it with the board thickness in mm, such as \"C - 3.7\"";
+inline constexpr const char* NegativeThickness =
+    "the profile's thickness is negative: put a space after the sign, such as \"B - 3.1\"";
 inline constexpr const char* NoBundleHeight =
     "the bundle height is not set: give --per-bundle with --box";
 inline constexpr const char* BundleAndBox = "give either a bundle size or --box, not both";
-inline constexpr const char* MissingValue = "option needs a value: ";
-inline constexpr const char* UnknownOption = "unknown option: ";
+inline constexpr const char* MissingValue = "needs a value";
+inline constexpr const char* UnknownOption = "unknown option (see --help)";
 inline constexpr const char* TooManySizes = "too many bundle size arguments";
-inline constexpr const char* BadPictureSize = "picture size must be W x H, at least 1 x 1 and "
-                                              "at most 20000 x 20000: ";
-inline constexpr const char* NoSettingsFile = "settings file not found: ";
+inline constexpr const char* BadPictureSize = "the picture size must be W x H, at least 1 x 1 "
+                                              "and at most 20000 x 20000";
+inline constexpr const char* NoSettingsFile = "no such file";
 inline constexpr const char* CannotWrite = "cannot write ";
 inline constexpr const char* StandardOutput = "standard output";
 

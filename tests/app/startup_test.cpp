@@ -151,12 +151,35 @@ TEST_F(WithSettingsFile, ValuesRoundTripThroughTheWindow) {
     EXPECT_EQ(again->cxColorComboBox1->SelectedColour(), MakeColour(18, 52, 86));
 }
 
-TEST_F(WithSettingsFile, CommandLineCalculationUsesTheDefaultsAndTheFileFollows) {
-    WriteFile("[PALLETE]\nL=1000\nB=1200\n[OVERHANG]\nL=0\nB=0\n");
+// Pixels painted in a shade of pure red: none in the default silver picture.
+int RedPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 0 && c.green() == 0 && c.blue() == 0;
+        }
+    return red;
+}
+
+TEST_F(WithSettingsFile, SettingsAreLoadedBeforeTheCommandLineCalculation) {
+    WriteFile("[PALLETE]\nL=1000\nB=1200\n[OVERHANG]\nL=0\nB=0\n[BOX]\nCOLOR=clRed\n");
     auto form = Start({"600x400x300"});
-    // 4 bundles a layer on 1200 x 800, not 5 on the file's 1000 x 1200.
-    EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 24 пачек."));
+    // 5 bundles a layer on the file's 1000 x 1200, not 4 on the default 1200 x 800.
+    EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 30 пачек."));
     EXPECT_EQ(Fields({form->MaskEdit4, form->MaskEdit5}), "1000 1200");
+    // The clipboard holds that calculation's picture, in the file's colour.
+    EXPECT_EQ(desktop.imagesCopied, 1);
+    EXPECT_EQ(desktop.clipboardImage, form->Image2->Image());
+    EXPECT_GT(RedPixels(desktop.clipboardImage), 1000);
+    EXPECT_FALSE(form->ResultsStale());
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(WithSettingsFile, CommandLineCalculationWithoutAFileUsesTheDefaults) {
+    auto form = Start({"600x400x300"});
+    EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 24 пачек."));
+    EXPECT_EQ(RedPixels(desktop.clipboardImage), 0);
 }
 
 TEST_F(WithSettingsFile, BadColourStopsTheLoadThere) {
@@ -169,12 +192,25 @@ TEST_F(WithSettingsFile, BadColourStopsTheLoadThere) {
     EXPECT_EQ(form->MaskEdit13->text(), "");
 }
 
-TEST_F(WithSettingsFile, FractionalCommandLineSizeStopsTheStartBeforeTheSettings) {
+TEST_F(WithSettingsFile, FractionalCommandLineSizeStopsTheStartAfterTheSettings) {
     WriteFile("[PALLETE]\nL=1000\n");
     auto form = Start({"600x400x300.5"});
     EXPECT_EQ(desktop.errors, QStringList{"'300.5' is not a valid integer value."});
-    EXPECT_EQ(form->MaskEdit4->text(), "1200");
+    EXPECT_EQ(form->MaskEdit4->text(), "1000");
     EXPECT_EQ(desktop.imagesCopied, 0);
+}
+
+TEST_F(WithSettingsFile, DecimalInsideTheArgumentIsReportedNotMultiplied) {
+    auto form = Start({"600.5x400x300"});
+    EXPECT_EQ(Fields({form->MaskEdit1, form->MaskEdit2, form->MaskEdit3}), "600.5 400 300");
+    EXPECT_EQ(desktop.errors, QStringList{"'600.5' is not a valid integer value."});
+    EXPECT_EQ(desktop.imagesCopied, 0);
+}
+
+TEST_F(WithSettingsFile, UnitsOnTheCommandLineAreMillimetresInTheFields) {
+    auto form = Start({"60cm", "40cm", "30cm"});
+    EXPECT_EQ(Fields({form->MaskEdit1, form->MaskEdit2, form->MaskEdit3}), "600 400 300");
+    EXPECT_EQ(desktop.imagesCopied, 1);
 }
 
 TEST_F(WithSettingsFile, SeveralFractionalSizesNameTheFirst) {
