@@ -36,13 +36,14 @@
 
 namespace {
 
-QString Q(const char* text) {
+// Texts of the system (UTF-8) as Qt holds them, and a field's text back.
+QString ToQt(const char* text) {
     return QString::fromUtf8(text);
 }
-QString Q(const std::string& text) {
+QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
-std::string S(const QLineEdit* field) {
+std::string FieldText(const QLineEdit* field) {
     return field->text().toStdString();
 }
 
@@ -50,13 +51,14 @@ constexpr int ClientWidth = 983;
 constexpr int ClientHeight = 564;
 constexpr int LeftPartWidth = 569;
 constexpr int LabelAboveField = 17;
+constexpr int NoticeHeight = 24;
 
 // A caption with the letter that chooses it from the keyboard (Alt and the letter in the menu
 // bar, the letter alone in an open menu). The caption reads as before: Qt shows "&" as the
 // underline of the letter after it.
 QString WithKey(const char* caption, const char* letter) {
-    QString text = Q(caption);
-    const qsizetype at = text.indexOf(Q(letter));
+    QString text = ToQt(caption);
+    const qsizetype at = text.indexOf(ToQt(letter));
     Q_ASSERT(at >= 0);
     return at < 0 ? text : text.insert(at, '&');
 }
@@ -66,7 +68,7 @@ QString WithKey(const char* caption, const char* letter) {
 TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), desktop(desktop), arguments(std::move(arguments)),
       decimalSeparator(LocaleDecimalSeparator()) {
-    setWindowTitle(Q(Texts::WindowCaption));
+    setWindowTitle(ToQt(Texts::WindowCaption));
     // The fields stand where a narrow 13-pixel system font left room for their labels; at 12
     // pixels the wider desktop fonts keep every label clear of its neighbour.
     QFont systemFont = font();
@@ -86,10 +88,10 @@ TSDIAppForm::~TSDIAppForm() = default;
 
 QLineEdit* TSDIAppForm::AddField(int left, int top, int width, const char* label,
                                  const char* text) {
-    auto* caption = new QLabel(Q(label), centralWidget());
+    auto* caption = new QLabel(ToQt(label), centralWidget());
     caption->move(left, top - LabelAboveField);
     caption->adjustSize();
-    auto* field = new QLineEdit(Q(text), centralWidget());
+    auto* field = new QLineEdit(ToQt(text), centralWidget());
     field->setGeometry(left, top, width, 24);
     field->setAcceptDrops(false);
     field->installEventFilter(this);
@@ -122,13 +124,13 @@ void TSDIAppForm::CreateControls() {
     MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength);
     MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth);
     MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight);
-    QString includesPallet = Q(Texts::HeightIncludesPallet);
+    QString includesPallet = ToQt(Texts::HeightIncludesPallet);
     includesPallet[includesPallet.lastIndexOf(' ')] = '\n'; // the caption takes two lines
     cxCheckBox1 = new QCheckBox(includesPallet, client);
     cxCheckBox1->setGeometry(426, 169, 134, 40);
     MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang);
     MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang);
-    auto* colourLabel = new QLabel(Q(Texts::Colour), client);
+    auto* colourLabel = new QLabel(ToQt(Texts::Colour), client);
     colourLabel->move(426, 229 - LabelAboveField);
     cxColorComboBox1 = new ColourComboBox(
         [this](const QColor& initial) { return desktop.PickColour(this, initial); }, client);
@@ -139,18 +141,18 @@ void TSDIAppForm::CreateControls() {
     MaskEdit11 = AddField(268, 291, 87, Texts::BoxHeight);
     MaskEdit14 = AddField(396, 291, 87, Texts::BoxesInOrder);
     MaskEdit12 = AddField(18, 351, 87, Texts::BoxesPerBundle);
-    auto* profileLabel = new QLabel(Q(Texts::FluteProfile), client);
+    auto* profileLabel = new QLabel(ToQt(Texts::FluteProfile), client);
     profileLabel->move(204, 351 - LabelAboveField);
     ComboBox1 = new QComboBox(client);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     for (const char* profile : Texts::FluteProfiles)
-        ComboBox1->addItem(Q(profile));
+        ComboBox1->addItem(ToQt(profile));
     ComboBox1->setGeometry(204, 351, 121, 24);
 
-    Button2 = new QPushButton(Q(Texts::BundleButton), client);
+    Button2 = new QPushButton(ToQt(Texts::BundleButton), client);
     Button2->setGeometry(396, 341, 149, 34);
-    Button1 = new QPushButton(Q(Texts::CalculateButton), client);
+    Button1 = new QPushButton(ToQt(Texts::CalculateButton), client);
     Button1->setGeometry(18, 501, 174, 46);
 
     auto resultLabel = [client](int top) {
@@ -168,21 +170,33 @@ void TSDIAppForm::CreateControls() {
     Label12 = resultLabel(46);
     Label19 = resultLabel(68);
 
+    // The weights stand beside the advice, over the corner of the background picture, and only
+    // while a result has them.
+    Label23 = new QLabel(client);
+    Label23->setGeometry(392, 392, 168, 164);
+    Label23->setWordWrap(true);
+    Label23->setTextFormat(Qt::RichText);
+    Label23->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label23->setAutoFillBackground(true);
+    Label23->setMargin(4);
+    Label23->hide();
+
     // The advisor's block fills the free band between the box group and "Расчет".
     Label21 = new QLabel(client);
     Label21->setGeometry(18, 392, 370, 100);
     Label21->setWordWrap(true);
     Label21->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label21->hide();
-    Button3 = new QPushButton(Q(Texts::Advice::ShowBestButton), client);
+    Button3 = new QPushButton(ToQt(Texts::Advice::ShowBestButton), client);
     Button3->setGeometry(210, 513, 149, 34);
     Button3->setCheckable(true);
     Button3->setEnabled(false);
 
     Image2 = new PictureBox(client);
     Image2->setGeometry(ClientWidth - ResultPictureWidth, 0, ResultPictureWidth, ClientHeight);
-    Label22 = new QLabel(Q(Texts::ResultsOutdated), Image2);
-    Label22->setGeometry(0, 0, ResultPictureWidth, 24);
+    Label22 = new QLabel(ToQt(Texts::ResultsOutdated), Image2);
+    // At the foot of the picture, where it hides neither the text block nor the load.
+    Label22->setGeometry(0, ClientHeight - NoticeHeight, ResultPictureWidth, NoticeHeight);
     Label22->setAlignment(Qt::AlignCenter);
     Label22->setAutoFillBackground(true);
     QPalette notice = Label22->palette();
@@ -230,6 +244,14 @@ void TSDIAppForm::CreateMenus() {
     N10 = action(N5, Texts::PasteBundleSizes, "р", &TSDIAppForm::N1Click);
     N16 = action(N5, Texts::PasteBoxSizes, "к", &TSDIAppForm::N13Click);
     N17 = action(N5, Texts::BundleButton, "ч", &TSDIAppForm::Button2Click);
+    N19 = N5->addMenu(WithKey(Texts::Weights::MenuPallet, "д"));
+    N20 = new QAction(WithKey(Texts::Weights::MenuWeights, "М"), N5);
+    connect(N20, &QAction::triggered, this, [this] { RunCommand([this] { N20Click(); }); });
+    N5->addAction(N20);
+    // Owned by the window: filling the menu anew clears it of the pallets it lists.
+    N21 = new QAction(WithKey(Texts::Weights::MenuOwnPallets, "С"), this);
+    connect(N21, &QAction::triggered, this, [this] { RunCommand([this] { N21Click(); }); });
+    FillPalletMenu();
     N6 = action(bar, Texts::MenuCalculate, "Р", &TSDIAppForm::Button1Click);
     N7 = bar->addMenu(WithKey(Texts::MenuOutput, "ы"));
     // The main menu's copy item does what its twin in the context menu does, and Ctrl+C does
@@ -295,7 +317,7 @@ QMenu* TSDIAppForm::FieldEditMenu(QLineEdit* field) {
     const bool selected = field->hasSelectedText();
     auto item = [menu](const char* name, const char* caption, QKeySequence::StandardKey key,
                        bool enabled, auto slot) {
-        QString text = Q(caption);
+        QString text = ToQt(caption);
         if (key != QKeySequence::UnknownKey)
             text += '\t' + QKeySequence(key).toString(QKeySequence::NativeText);
         QAction* action = menu->addAction(text, slot);
@@ -335,7 +357,7 @@ void TSDIAppForm::RunCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::exception& failure) {
-        desktop.ShowError(this, Q(ErrorReportFor(failure)));
+        desktop.ShowError(this, ToQt(ErrorReportFor(failure)));
     }
 }
 
@@ -401,7 +423,7 @@ void TSDIAppForm::MarkResultsStale() {
     if (!picture || calculating || resultsStale)
         return;
     resultsStale = true;
-    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21})
+    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21, Label23})
         label->setEnabled(false);
     Image2->SetFaded(true);
     Label22->show();
@@ -409,7 +431,7 @@ void TSDIAppForm::MarkResultsStale() {
 
 void TSDIAppForm::MarkResultsCurrent() {
     resultsStale = false;
-    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21})
+    for (QLabel* label : {Label10, Label11, Label12, Label19, Label21, Label23})
         label->setEnabled(true);
     Image2->SetFaded(false);
     Label22->hide();
@@ -417,14 +439,14 @@ void TSDIAppForm::MarkResultsCurrent() {
 
 void TSDIAppForm::StartPicture(Colour colour) {
     picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
-    pictureColour = colour;
-    BeginResultPicture(*picture, scene, pictureColour);
+    drawing = std::make_unique<ResultPicture>(*picture, colour);
     // The advice belongs to the picture it was made with: a new calculation starts without it.
     advice.reset();
     Label21->hide();
+    Label23->hide();
     Button3->setEnabled(false);
     N18->setEnabled(false);
-    ShowBestLayer(false);
+    ShowLayer(LayerShown::TwoBlocks);
     Image2->SetImage(picture->Image());
 }
 
@@ -436,27 +458,26 @@ void TSDIAppForm::Button1Click() {
     const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::Yes);
     if (result.Plan.Turned) {
         calculating = true;
-        MaskEdit4->setText(Q(result.Inputs.PalletLength));
-        MaskEdit5->setText(Q(result.Inputs.PalletWidth));
-        MaskEdit7->setText(Q(result.Inputs.LengthOverhang));
-        MaskEdit8->setText(Q(result.Inputs.WidthOverhang));
+        MaskEdit4->setText(ToQt(result.Inputs.PalletLength));
+        MaskEdit5->setText(ToQt(result.Inputs.PalletWidth));
+        MaskEdit7->setText(ToQt(result.Inputs.LengthOverhang));
+        MaskEdit8->setText(ToQt(result.Inputs.WidthOverhang));
         calculating = false;
     }
 
     // A load too large to draw still gets its figures: the refusal is reported at the end.
     bool pictureRefused = false;
     try {
-        const LoadRequest& request = result.Request;
-        DrawPlannedLoad(*picture, scene, result.Plan, request.BundleLength, request.BundleWidth,
-                        request.BundleHeight, picture->Image().width(), picture->Image().height());
+        drawing->DrawLoad(result.Plan, result.Request, picture->Image().width(),
+                          picture->Image().height());
     } catch (const PictureTooLargeError&) {
         pictureRefused = true;
     }
     Image2->SetImage(picture->Image());
 
-    Label10->setText(Q(result.Lines.Total));
-    Label11->setText(Q(result.Lines.Layers));
-    Label12->setText(Q(result.Lines.Overhangs));
+    Label10->setText(ToQt(result.Lines.Total));
+    Label11->setText(ToQt(result.Lines.Layers));
+    Label12->setText(ToQt(result.Lines.Overhangs));
     for (QLabel* label : {Label10, Label11, Label12}) {
         label->adjustSize();
         label->show();
@@ -464,15 +485,16 @@ void TSDIAppForm::Button1Click() {
     if (result.Failure)
         std::rethrow_exception(result.Failure);
     if (result.Lines.Pallets) {
-        Label19->setText(Q(*result.Lines.Pallets));
+        Label19->setText(ToQt(*result.Lines.Pallets));
         Label19->adjustSize();
         Label19->show();
     } else {
         Label19->hide();
     }
+    ShowWeights(result);
 
     if (!result.PictureText.empty()) {
-        WriteTextBlock(*picture, result.PictureText);
+        drawing->WriteText(result.PictureText);
         Image2->SetImage(picture->Image());
     }
     ShowAdvice(result);
@@ -494,7 +516,7 @@ void TSDIAppForm::Button2Click() {
         };
         for (const auto& [field, text] : derived)
             if (inputs.*text != before.*text)
-                field->setText(Q(inputs.*text));
+                field->setText(ToQt(inputs.*text));
     };
     try {
         DeriveBundleFromBox(inputs, DecimalSeparator());
@@ -508,14 +530,14 @@ void TSDIAppForm::Button2Click() {
 void TSDIAppForm::PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third,
                              const char* message) {
     if (!desktop.ClipboardHasText()) {
-        desktop.ShowInformation(this, Q(message));
+        desktop.ShowInformation(this, ToQt(message));
         return;
     }
     const std::array<double, 3> sizes =
         SizesFromText(desktop.ClipboardText().toStdString(), DecimalSeparator());
-    first->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
-    second->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
-    third->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
+    first->setText(ToQt(FormatGeneral(sizes[0], DecimalSeparator())));
+    second->setText(ToQt(FormatGeneral(sizes[1], DecimalSeparator())));
+    third->setText(ToQt(FormatGeneral(sizes[2], DecimalSeparator())));
 }
 
 void TSDIAppForm::N1Click() {
@@ -553,11 +575,34 @@ const ImageCanvas* TSDIAppForm::ShownPicture() const {
     return bestPicture ? bestPicture.get() : picture.get();
 }
 
+void TSDIAppForm::ShowWeights(const Calculation& result) {
+    // The same figures as the weight lines, laid out as a small table to fit the band.
+    const WeightFigures figures = WeightFiguresOf(result.Weights, DecimalSeparator());
+    QString html;
+    for (const std::string& line : figures.Heading)
+        html +=
+            QStringLiteral("<p style=\"margin:0 0 3px 0\">%1</p>").arg(ToQt(line).toHtmlEscaped());
+    if (!figures.Rows.empty()) {
+        const QString cell = QStringLiteral("<td>%1</td>"),
+                      number = QStringLiteral("<td align=\"right\">%1</td>");
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\"><tr>") +
+                cell.arg(ToQt(Texts::Weights::Kg)) + number.arg(ToQt(Texts::Weights::Net)) +
+                number.arg(ToQt(Texts::Weights::Gross)) + QStringLiteral("</tr>");
+        for (const WeightRow& row : figures.Rows)
+            html += QStringLiteral("<tr>") + cell.arg(ToQt(row.Label).toHtmlEscaped()) +
+                    number.arg(ToQt(row.NetKg)) + number.arg(ToQt(row.GrossKg)) +
+                    QStringLiteral("</tr>");
+        html += QStringLiteral("</table>");
+    }
+    Label23->setText(html);
+    Label23->setVisible(!html.isEmpty());
+}
+
 void TSDIAppForm::ShowAdvice(const Calculation& result) {
     advice = std::make_unique<LayerAdvice>(*result.Advice);
     QStringList lines;
     for (const std::string& line : result.AdviceLines)
-        lines << Q(line);
+        lines << ToQt(line);
     Label21->setText(lines.join('\n'));
     Label21->show();
     bestTextLines = result.BestPictureText;
@@ -569,35 +614,77 @@ void TSDIAppForm::ShowAdvice(const Calculation& result) {
     N18->setEnabled(drawable);
 }
 
-void TSDIAppForm::ShowBestLayer(bool shown) {
-    Button3->setChecked(shown);
-    N18->setChecked(shown);
-    if (!shown) {
+void TSDIAppForm::ShowLayer(LayerShown layer) {
+    const bool best = layer == LayerShown::Best;
+    Button3->setChecked(best);
+    N18->setChecked(best);
+    if (!best) {
         bestPicture.reset();
         if (picture)
             Image2->SetImage(picture->Image());
         return;
     }
-    auto drawing =
+    auto canvas =
         std::make_unique<ImageCanvas>(picture->Image().width(), picture->Image().height());
-    SceneState bestScene;
-    DrawBestLayerPicture(*drawing, bestScene, pictureColour, *advice, drawing->Image().width(),
-                         drawing->Image().height(), bestTextLines);
-    bestPicture = std::move(drawing);
+    DrawBestLayerPicture(*canvas, drawing->LoadColour(), *advice, canvas->Image().width(),
+                         canvas->Image().height(), bestTextLines);
+    bestPicture = std::move(canvas);
     Image2->SetImage(bestPicture->Image());
 }
 
 void TSDIAppForm::Button3Click() {
-    const bool wanted = Button3->isChecked();
+    const LayerShown wanted = Button3->isChecked() ? LayerShown::Best : LayerShown::TwoBlocks;
     if (!advice || !picture) {
-        ShowBestLayer(false);
+        ShowLayer(LayerShown::TwoBlocks);
         return;
     }
     try {
-        ShowBestLayer(wanted);
+        ShowLayer(wanted);
     } catch (...) {
-        ShowBestLayer(false);
+        ShowLayer(LayerShown::TwoBlocks);
         throw;
+    }
+}
+
+void TSDIAppForm::FillPalletMenu() {
+    N19->clear();
+    auto add = [this](const PalletPreset& pallet) {
+        const std::string item = Texts::Weights::PalletItem(
+            pallet.Name, FormatGeneral(pallet.Length, DecimalSeparator()),
+            FormatGeneral(pallet.Width, DecimalSeparator()));
+        connect(N19->addAction(ToQt(item)), &QAction::triggered, this,
+                [this, pallet] { RunCommand([this, pallet] { ChoosePallet(pallet); }); });
+    };
+    for (const PalletPreset& pallet : StandardPallets())
+        add(pallet);
+    N19->addSeparator();
+    for (const PalletPreset& pallet : ownPallets)
+        add(pallet);
+    if (!ownPallets.empty())
+        N19->addSeparator();
+    N19->addAction(N21);
+}
+
+void TSDIAppForm::ChoosePallet(const PalletPreset& pallet) {
+    // Filled as the system fills fields: the check box and the height stay as they are.
+    MaskEdit4->setText(ToQt(FormatGeneral(pallet.Length, DecimalSeparator())));
+    MaskEdit5->setText(ToQt(FormatGeneral(pallet.Width, DecimalSeparator())));
+    weights.TareKg = FormatGeneral(pallet.TareKg, DecimalSeparator());
+    MarkResultsStale();
+}
+
+void TSDIAppForm::N20Click() {
+    if (std::optional<WeightFields> edited = desktop.EditWeights(this, weights)) {
+        weights = std::move(*edited);
+        MarkResultsStale();
+    }
+}
+
+void TSDIAppForm::N21Click() {
+    if (std::optional<std::vector<PalletPreset>> edited =
+            desktop.EditOwnPallets(this, ownPallets)) {
+        ownPallets = std::move(*edited);
+        FillPalletMenu();
     }
 }
 
@@ -630,16 +717,17 @@ void TSDIAppForm::FormShow() {
         for (const QString& argument : arguments.mid(0, 3))
             args.push_back(argument.toStdString());
         const std::array<double, 3> sizes = SizesFromArguments(args, DecimalSeparator());
-        MaskEdit1->setText(Q(FormatGeneral(sizes[0], DecimalSeparator())));
-        MaskEdit2->setText(Q(FormatGeneral(sizes[1], DecimalSeparator())));
-        MaskEdit3->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
+        MaskEdit1->setText(ToQt(FormatGeneral(sizes[0], DecimalSeparator())));
+        MaskEdit2->setText(ToQt(FormatGeneral(sizes[1], DecimalSeparator())));
+        MaskEdit3->setText(ToQt(FormatGeneral(sizes[2], DecimalSeparator())));
     }
     // The user's saved pallet, overhangs and colour before the calculation: the picture put on
     // the clipboard is the one for the pallet the user chose.
     LoadSettings();
     if (!MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
         !MaskEdit3->text().isEmpty()) {
-        const auto [length, width, height] = ToWholeSizes(S(MaskEdit1), S(MaskEdit2), S(MaskEdit3));
+        const auto [length, width, height] =
+            ToWholeSizes(FieldText(MaskEdit1), FieldText(MaskEdit2), FieldText(MaskEdit3));
         if (SizeProductPositive(length, width, height)) {
             Button1Click();
             Image2DblClick();
@@ -661,40 +749,45 @@ std::string TSDIAppForm::SettingsPath() const {
 
 CalculationInputs TSDIAppForm::CurrentInputs() const {
     CalculationInputs inputs;
-    inputs.BundleLength = S(MaskEdit1);
-    inputs.BundleWidth = S(MaskEdit2);
-    inputs.BundleHeight = S(MaskEdit3);
-    inputs.BoxLength = S(MaskEdit9);
-    inputs.BoxWidth = S(MaskEdit10);
-    inputs.BoxHeight = S(MaskEdit11);
-    inputs.PalletLength = S(MaskEdit4);
-    inputs.PalletWidth = S(MaskEdit5);
-    inputs.MaxHeight = S(MaskEdit6);
+    inputs.BundleLength = FieldText(MaskEdit1);
+    inputs.BundleWidth = FieldText(MaskEdit2);
+    inputs.BundleHeight = FieldText(MaskEdit3);
+    inputs.BoxLength = FieldText(MaskEdit9);
+    inputs.BoxWidth = FieldText(MaskEdit10);
+    inputs.BoxHeight = FieldText(MaskEdit11);
+    inputs.PalletLength = FieldText(MaskEdit4);
+    inputs.PalletWidth = FieldText(MaskEdit5);
+    inputs.MaxHeight = FieldText(MaskEdit6);
     inputs.HeightIncludesPallet = cxCheckBox1->isChecked();
-    inputs.LengthOverhang = S(MaskEdit7);
-    inputs.WidthOverhang = S(MaskEdit8);
+    inputs.LengthOverhang = FieldText(MaskEdit7);
+    inputs.WidthOverhang = FieldText(MaskEdit8);
     inputs.FluteProfile = ComboBox1->currentText().toStdString();
     inputs.DrawingColour = cxColorComboBox1->SelectedColour();
-    inputs.BoxesInOrder = S(MaskEdit14);
+    inputs.BoxesInOrder = FieldText(MaskEdit14);
     inputs.AddText = N12->isChecked();
-    inputs.BundlesInOrder = S(MaskEdit13);
-    inputs.BoxesPerBundle = S(MaskEdit12);
+    inputs.BundlesInOrder = FieldText(MaskEdit13);
+    inputs.BoxesPerBundle = FieldText(MaskEdit12);
+    inputs.Weights = weights;
+    inputs.OwnPallets = ownPallets;
     return inputs;
 }
 
 void TSDIAppForm::ApplyInputs(const CalculationInputs& inputs) {
-    MaskEdit4->setText(Q(inputs.PalletLength));
-    MaskEdit5->setText(Q(inputs.PalletWidth));
-    MaskEdit6->setText(Q(inputs.MaxHeight));
+    MaskEdit4->setText(ToQt(inputs.PalletLength));
+    MaskEdit5->setText(ToQt(inputs.PalletWidth));
+    MaskEdit6->setText(ToQt(inputs.MaxHeight));
     cxCheckBox1->setChecked(inputs.HeightIncludesPallet);
-    MaskEdit7->setText(Q(inputs.LengthOverhang));
-    MaskEdit8->setText(Q(inputs.WidthOverhang));
-    ComboBox1->setEditText(Q(inputs.FluteProfile));
+    MaskEdit7->setText(ToQt(inputs.LengthOverhang));
+    MaskEdit8->setText(ToQt(inputs.WidthOverhang));
+    ComboBox1->setEditText(ToQt(inputs.FluteProfile));
     cxColorComboBox1->SetSelectedColour(inputs.DrawingColour);
-    MaskEdit14->setText(Q(inputs.BoxesInOrder));
+    MaskEdit14->setText(ToQt(inputs.BoxesInOrder));
     N12->setChecked(inputs.AddText);
-    MaskEdit13->setText(Q(inputs.BundlesInOrder));
-    MaskEdit12->setText(Q(inputs.BoxesPerBundle));
+    MaskEdit13->setText(ToQt(inputs.BundlesInOrder));
+    MaskEdit12->setText(ToQt(inputs.BoxesPerBundle));
+    weights = inputs.Weights;
+    ownPallets = inputs.OwnPallets;
+    FillPalletMenu();
 }
 
 void TSDIAppForm::LoadSettings() {
@@ -724,4 +817,5 @@ void TSDIAppForm::resizeEvent(QResizeEvent* event) {
     const QWidget* client = centralWidget();
     Image2->setGeometry(client->width() - ResultPictureWidth, 0, ResultPictureWidth,
                         client->height());
+    Label22->move(0, Image2->height() - NoticeHeight);
 }

@@ -1,5 +1,6 @@
 #include "cli/jsonoutput.h"
 
+#include "planning/bundlecalc.h"
 #include "shell/fieldnumbers.h"
 
 #include <cstdio>
@@ -85,8 +86,41 @@ std::string AlongSides(std::int64_t alongLength, std::int64_t alongWidth) {
         .Text();
 }
 
-std::string Inputs(const Calculation& r) {
-    const LoadRequest& q = r.Request;
+// A count as the inputs hold it; null when empty or not a whole number, since a count the
+// calculation did not need was never converted.
+std::string JsonCount(const std::string& text) {
+    try {
+        return text.empty() ? JsonNull : JsonInteger(ToWhole(text));
+    } catch (const ConversionError&) {
+        return JsonNull;
+    }
+}
+
+// The box group, when the bundle was derived from a box.
+std::string Box(const CalculationInputs& in) {
+    if (in.BoxLength.empty() || in.BoxWidth.empty() || in.BoxHeight.empty())
+        return JsonNull;
+    return JsonObject()
+        .Add("lengthMm", JsonCount(in.BoxLength))
+        .Add("widthMm", JsonCount(in.BoxWidth))
+        .Add("heightMm", JsonCount(in.BoxHeight))
+        .Add("boxesPerBundle", JsonCount(in.BoxesPerBundle))
+        .Add("boxesInOrder", JsonCount(in.BoxesInOrder))
+        .Add("fluteProfile", JsonString(in.FluteProfile))
+        .Add("boardThicknessMm",
+             JsonNumber(FluteThickness(in.FluteProfile, LocaleDecimalSeparator())))
+        .Text();
+}
+
+std::string HexColour(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", RedOf(colour), GreenOf(colour),
+                  BlueOf(colour));
+    return JsonString(text);
+}
+
+std::string Inputs(const Calculation& result) {
+    const LoadRequest& q = result.Request;
     return JsonObject()
         .Add("bundle", JsonObject()
                            .Add("lengthMm", JsonNumber(q.BundleLength))
@@ -97,15 +131,19 @@ std::string Inputs(const Calculation& r) {
         .Add("maxHeightMm", JsonNumber(q.MaxHeight))
         .Add("heightIncludesPallet", JsonBool(q.HeightIncludesPallet))
         .Add("maxOverhang", AlongSides(q.LengthOverhang, q.WidthOverhang))
-        .Add("bundlesInOrder", r.BundlesInOrder ? JsonInteger(*r.BundlesInOrder) : JsonNull)
+        .Add("bundlesInOrder",
+             result.BundlesInOrder ? JsonInteger(*result.BundlesInOrder) : JsonNull)
+        .Add("box", Box(result.Inputs))
+        .Add("colour", HexColour(result.Inputs.DrawingColour))
+        .Add("textOnPicture", JsonBool(result.Inputs.AddText))
         .Text();
 }
 
-std::string Order(const Calculation& r) {
-    if (!r.BundlesInOrder)
+std::string Order(const Calculation& result) {
+    if (!result.BundlesInOrder)
         return JsonNull;
-    const std::int64_t bundles = *r.BundlesInOrder;
-    const std::int64_t total = r.Plan.Total;
+    const std::int64_t bundles = *result.BundlesInOrder;
+    const std::int64_t total = result.Plan.Total;
     // An order spread over pallets that hold nothing has no pallet count.
     return JsonObject()
         .Add("bundles", JsonInteger(bundles))
@@ -154,29 +192,70 @@ std::string OverhangAdviceJson(const LayerAdvice& advice) {
         .Text();
 }
 
+std::string JsonOptional(const std::optional<double>& value) {
+    return value ? JsonNumber(*value) : JsonNull;
+}
+
+std::string PalletWeightJson(const PalletWeight& pallet) {
+    return JsonObject()
+        .Add("bundles", JsonInteger(pallet.Bundles))
+        .Add("netKg", JsonNumber(pallet.NetKg))
+        .Add("grossKg", JsonNumber(pallet.GrossKg))
+        .Text();
+}
+
+// The weights as named figures, kilograms in every name that holds some; null where the
+// bundle's weight is not known, and "weights" itself null when none was given.
+std::string WeightsJson(const WeightResult& w) {
+    if (!w.Given)
+        return JsonNull;
+    const std::optional<LoadWeights>& loaded = w.Loaded;
+    std::string order = JsonNull;
+    if (loaded && loaded->Order)
+        order = JsonObject()
+                    .Add("bundles", JsonInteger(loaded->Order->Bundles))
+                    .Add("pallets", JsonInteger(loaded->Order->Pallets))
+                    .Add("netKg", JsonNumber(loaded->Order->NetKg))
+                    .Add("grossKg", JsonNumber(loaded->Order->GrossKg))
+                    .Text();
+    return JsonObject()
+        .Add("bundleKg", JsonOptional(w.BundleKg))
+        .Add("tareKg", JsonNumber(w.TareKg))
+        .Add("maxGrossKg", JsonOptional(w.MaxGrossKg))
+        .Add("layersCutByWeight", JsonBool(w.LayersCut))
+        .Add("layersBeforeCut", JsonInteger(w.LayersBeforeCut))
+        .Add("fullPallet", loaded ? PalletWeightJson(loaded->Full) : JsonNull)
+        .Add("lastPallet", loaded && loaded->Last ? PalletWeightJson(*loaded->Last) : JsonNull)
+        .Add("order", order)
+        .Text();
+}
+
 } // namespace
 
-void PrintJson(const Calculation& r, bool advice, std::ostream& out) {
-    const LoadPlan& p = r.Plan;
-    const LayerAdvice* shownAdvice = advice && r.Advice ? &*r.Advice : nullptr;
+void PrintJson(const Calculation& result, bool advice, std::ostream& out) {
+    const LoadPlan& plan = result.Plan;
+    const LayerAdvice* shownAdvice = advice && result.Advice ? &*result.Advice : nullptr;
     const std::string json =
         JsonObject()
-            .Add("inputs", Inputs(r))
-            .Add("palletTurned", JsonBool(p.Turned))
-            .Add("pallet", Sides(p.PalletLength, p.PalletWidth))
-            .Add("overhang", AlongSides(p.LengthOverhang, p.WidthOverhang))
-            .Add("footprint", Sides(p.RowSide, p.SplitSide))
-            .Add("bundlesPerLayer", JsonInteger(p.LayerCount))
-            .Add("layers", JsonInteger(p.Layers))
-            .Add("bundlesPerPallet", JsonInteger(p.Total))
-            .Add("twoBlockLayer", JsonObject().Add("lengthwiseRows", JsonNumber(p.Split)).Text())
-            .Add("stackHeightMm", JsonNumber(p.StackHeight))
-            .Add("loadHeightMm", JsonNumber(LoadedPalletHeight(r.Request.BundleHeight, p.Layers)))
-            .Add("order", Order(r))
-            .Add("textLines", JsonStrings(r.TextBlock))
+            .Add("inputs", Inputs(result))
+            .Add("palletTurned", JsonBool(plan.Turned))
+            .Add("pallet", Sides(plan.PalletLength, plan.PalletWidth))
+            .Add("overhang", AlongSides(plan.LengthOverhang, plan.WidthOverhang))
+            .Add("footprint", Sides(plan.RowSide, plan.SplitSide))
+            .Add("bundlesPerLayer", JsonInteger(plan.LayerCount))
+            .Add("layers", JsonInteger(plan.Layers))
+            .Add("bundlesPerPallet", JsonInteger(plan.Total))
+            .Add("twoBlockLayer", JsonObject().Add("lengthwiseRows", JsonNumber(plan.Split)).Text())
+            .Add("stackHeightMm", JsonNumber(plan.StackHeight))
+            .Add("loadHeightMm",
+                 JsonNumber(LoadedPalletHeight(result.Request.BundleHeight, plan.Layers)))
+            .Add("order", Order(result))
+            .Add("textLines", JsonStrings(result.TextBlock))
             .Add("bestLayer", shownAdvice ? BestLayerJson(*shownAdvice) : JsonNull)
             .Add("overhangAdvice", shownAdvice ? OverhangAdviceJson(*shownAdvice) : JsonNull)
-            .Add("adviceLines", shownAdvice ? JsonStrings(r.AdviceLines) : JsonNull)
+            .Add("adviceLines", shownAdvice ? JsonStrings(result.AdviceLines) : JsonNull)
+            .Add("weights", WeightsJson(result.Weights))
+            .Add("weightLines", JsonStrings(result.WeightLines))
             .Text();
     out << json << "\n";
 }

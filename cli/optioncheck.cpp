@@ -1,5 +1,6 @@
 #include "cli/optioncheck.h"
 
+#include "cli/palletoptions.h"
 #include "planning/bundlecalc.h"
 #include "settings/colourtext.h"
 #include "shell/fieldnumbers.h"
@@ -80,44 +81,49 @@ Colour ColourFromOption(const std::string& text) {
     throw UsageError(OptionError("--color", text, Texts::Report::UnknownColour));
 }
 
-void CheckOptions(const Options& o, char decimalSeparator) {
-    if (o.box && !o.bundle.empty())
-        throw UsageError(OptionError("--box", *o.box, Texts::Report::BundleAndBox));
-    if (o.pallet) {
-        const auto [length, width] = BothSizes("--pallet", *o.pallet);
+void CheckOptions(const Options& options, char decimalSeparator) {
+    if (options.box && !options.bundle.empty())
+        throw UsageError(OptionError("--box", *options.box, Texts::Report::BundleAndBox));
+    if (options.pallet && !PalletByName(*options.pallet)) {
+        const auto [length, width] = BothSizes("--pallet", *options.pallet);
         for (const std::string& side : {length, width})
-            AtLeast("--pallet", *o.pallet, Real("--pallet", *o.pallet, side, decimalSeparator), 0);
+            AtLeast("--pallet", *options.pallet,
+                    Real("--pallet", *options.pallet, side, decimalSeparator), 0);
     }
-    if (o.overhang) {
-        const auto [alongLength, alongWidth] = BothSizes("--overhang", *o.overhang);
+    if (options.overhang) {
+        const auto [alongLength, alongWidth] = BothSizes("--overhang", *options.overhang);
         for (const std::string& side : {alongLength, alongWidth})
-            AtLeast("--overhang", *o.overhang, Whole("--overhang", *o.overhang, side), 0);
+            AtLeast("--overhang", *options.overhang, Whole("--overhang", *options.overhang, side),
+                    0);
     }
-    if (o.maxHeight)
-        AtLeast("--max-height", *o.maxHeight,
-                Real("--max-height", *o.maxHeight, *o.maxHeight, decimalSeparator), 0);
-    CheckCount("--bundles", o.bundles);
-    CheckCount("--boxes", o.boxes);
-    CheckCount("--per-bundle", o.perBundle, 1);
-    if (o.boxes && o.bundles)
-        throw UsageError(OptionError("--boxes", *o.boxes, Texts::Report::BoxesAndBundles));
+    if (options.maxHeight)
+        AtLeast("--max-height", *options.maxHeight,
+                Real("--max-height", *options.maxHeight, *options.maxHeight, decimalSeparator), 0);
+    CheckCount("--bundles", options.bundles);
+    CheckCount("--boxes", options.boxes);
+    CheckCount("--per-bundle", options.perBundle, 1);
+    if (options.boxes && options.bundles)
+        throw UsageError(OptionError("--boxes", *options.boxes, Texts::Report::BoxesAndBundles));
     // Box counts turn into bundles only through a box: beside a bundle size they would be
     // silently ignored.
-    if (!o.bundle.empty()) {
-        if (o.perBundle)
-            throw UsageError(OptionError("--per-bundle", *o.perBundle, Texts::Report::OnlyWithBox));
-        if (o.boxes)
-            throw UsageError(OptionError("--boxes", *o.boxes, Texts::Report::OnlyWithBox));
+    if (!options.bundle.empty()) {
+        if (options.perBundle)
+            throw UsageError(
+                OptionError("--per-bundle", *options.perBundle, Texts::Report::OnlyWithBox));
+        if (options.boxes)
+            throw UsageError(OptionError("--boxes", *options.boxes, Texts::Report::OnlyWithBox));
     }
-    if (o.colour)
-        ColourFromOption(*o.colour);
-    if (o.profile) {
-        const double thickness = FluteThickness(*o.profile, decimalSeparator);
+    if (options.colour)
+        ColourFromOption(*options.colour);
+    if (options.profile) {
+        const double thickness = FluteThickness(*options.profile, decimalSeparator);
         if (thickness == 0)
-            throw UsageError(OptionError("--profile", *o.profile, Texts::Report::NoThickness));
+            throw UsageError(
+                OptionError("--profile", *options.profile, Texts::Report::NoThickness));
         if (thickness < 0)
             throw UsageError(
-                OptionError("--profile", *o.profile, Texts::Report::NegativeThickness));
+                OptionError("--profile", *options.profile, Texts::Report::NegativeThickness));
     }
-    PictureSize(o);
+    CheckWeightOptions(options);
+    PictureSize(options);
 }

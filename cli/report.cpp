@@ -5,6 +5,7 @@
 #include "cli/jsonoutput.h"
 #include "cli/optioncheck.h"
 #include "cli/options.h"
+#include "cli/palletoptions.h"
 #include "settings/colourtext.h"
 #include "settings/replacefile.h"
 #include "settings/settingsfile.h"
@@ -37,8 +38,7 @@ void FillSizes(const std::vector<std::string>& arguments, char separator, std::s
 
 // The options over the inputs they start from (the defaults, or the settings file's).
 void ApplyOptions(const Options& options, CalculationInputs& inputs) {
-    if (options.pallet)
-        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*options.pallet);
+    ApplyPalletAndWeightOptions(options, inputs);
     if (options.overhang)
         std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*options.overhang);
     if (options.maxHeight)
@@ -89,19 +89,15 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
 
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    const LoadRequest& request = result.Request;
     WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, colour, result.Plan, request.BundleLength,
-                          request.BundleWidth, request.BundleHeight, width, height,
+        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
                           result.PictureText);
     });
     if (!result.Advice)
         return;
     WritePicture(options.bestPng, options.bestSvg, size,
                  [&](Canvas& canvas, int width, int height) {
-                     SceneState scene;
-                     DrawBestLayerPicture(canvas, scene, colour, *result.Advice, width, height,
+                     DrawBestLayerPicture(canvas, colour, *result.Advice, width, height,
                                           result.BestPictureText);
                  });
 }
@@ -109,7 +105,11 @@ void WritePictures(const Options& options, const Calculation& result, std::pair<
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Options options = ParseArguments(arguments);
     if (options.help) {
-        out << Texts::Report::Usage;
+        const CalculationInputs defaults;
+        out << Texts::Report::Usage({defaults.PalletLength, defaults.PalletWidth,
+                                     defaults.MaxHeight, defaults.FluteProfile,
+                                     ColourToText(defaults.DrawingColour), ResultPictureWidth,
+                                     ResultPictureHeight, SceneTopBand});
         return 0;
     }
     if (options.version) {
@@ -125,6 +125,10 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (options.settings && !LoadSettingsFile(*options.settings, inputs))
         throw UsageError(Texts::Report::OptionError("--settings", *options.settings,
                                                     Texts::Report::NoSettingsFile));
+    if (options.listPallets) {
+        PrintPalletTable(inputs, out);
+        return 0;
+    }
     ApplyOptions(options, inputs);
     if (options.box) {
         FillSizes({*options.box}, separator, inputs.BoxLength, inputs.BoxWidth, inputs.BoxHeight);
@@ -155,6 +159,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         PrintJson(result, options.advice, figures);
     } else {
         for (const std::string& line : result.TextBlock)
+            figures << line << "\n";
+        for (const std::string& line : result.WeightLines)
             figures << line << "\n";
         if (options.advice)
             for (const std::string& line : result.AdviceLines)

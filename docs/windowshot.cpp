@@ -25,6 +25,13 @@ class StillDesktop : public Desktop {
     QString ClipboardText() override { return {}; }
     void SetClipboardImage(const QImage&) override {}
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<WeightFields> EditWeights(QWidget*, const WeightFields&) override {
+        return std::nullopt;
+    }
+    std::optional<std::vector<PalletPreset>>
+    EditOwnPallets(QWidget*, const std::vector<PalletPreset>&) override {
+        return std::nullopt;
+    }
     void OpenDocument(const QString&) override {}
     QString ExecutableDir() override { return QStringLiteral("/nonexistent-stowly-windowshot"); }
 

@@ -4,9 +4,8 @@
 //   stowly-drawicon ICON.svg ICON.png SIZE
 #include "canvas/imagecanvas.h"
 #include "canvas/svgcanvas.h"
-#include "shell/resultpicture.h"
-#include "loaddraw/drawload.h"
 #include "planning/loadplan.h"
+#include "shell/resultpicture.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -61,28 +60,28 @@ class IconCanvas : public Canvas {
 constexpr double BundleLength = 600, BundleWidth = 400, BundleHeight = 300;
 constexpr Colour Kraft = MakeColour(214, 168, 110);
 
-LoadPlan IconLoad() {
+LoadRequest IconRequest() {
     LoadRequest request;
     request.MaxHeight = 3 * BundleHeight;
     request.HeightIncludesPallet = false;
     request.BundleLength = BundleLength;
     request.BundleWidth = BundleWidth;
     request.BundleHeight = BundleHeight;
-    return PlanLoad(request);
+    return request;
 }
 
 // The drawing fits its scene to an area and hangs the pallet below it, as the window's picture
 // does under its text band; so the icon tries smaller areas until the whole pallet fits with a
 // small margin, and then centres it.
 void Draw(Canvas& canvas, int size) {
-    const LoadPlan plan = IconLoad();
+    const LoadRequest request = IconRequest();
+    const LoadPlan plan = PlanLoad(request);
     const int fitted = size * 15 / 16;
     const auto drawInto = [&](Canvas& target, int areaHeight, int dx, int dy) {
         IconCanvas icon(target, dx, dy);
-        SceneState scene;
-        BeginResultPicture(icon, scene, Kraft);
-        DrawLoad(scene, icon, plan.RowSide, plan.SplitSide, plan.Split, plan.StackHeight,
-                 BundleLength, BundleWidth, BundleHeight, size, areaHeight);
+        // The picture fits its scene below the text band; the icon has none, and its offset
+        // takes the band out again.
+        ResultPicture(icon, Kraft).DrawLoad(plan, request, size, areaHeight + SceneTopBand);
         return icon;
     };
     for (int areaHeight = size; areaHeight > size / 4; --areaHeight) {

@@ -1,5 +1,6 @@
 #include "settings/colourtext.h"
 
+#include "shell/calculationinputs.h"
 #include "shell/fieldnumbers.h"
 
 #include <algorithm>
@@ -31,12 +32,15 @@ const std::array<NamedColour, 20> NamedColours = {{
 
 namespace {
 
+// The colour a calculation starts with.
+const Colour DrawingDefault = CalculationInputs{}.DrawingColour;
+
 // Names a hand-edited file may hold that no picker offers. The picture needs a plain colour, so
 // each stands for the colour it had in the classic desktop scheme; "no colour" and "the default
 // colour" both give the drawing's default.
 const NamedColour ReadOnlyNames[] = {
-    {"clNone", clSilver},
-    {"clDefault", clSilver},
+    {"clNone", DrawingDefault},
+    {"clDefault", DrawingDefault},
     {"clScrollBar", MakeColour(192, 192, 192)},
     {"clBackground", MakeColour(0, 128, 128)},
     {"clActiveCaption", MakeColour(0, 0, 128)},

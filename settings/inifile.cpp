@@ -193,6 +193,16 @@ void IniFile::Write(const std::string& section, const std::string& key, const st
     InsertLine(insertAt, keyLine);
 }
 
+void IniFile::Remove(const std::string& section, const std::string& key) {
+    const std::size_t at = FindKey(section, key);
+    if (at == lines.size())
+        return;
+    // The last line of a file without a final ending: the line before it then ends the file.
+    if (at + 1 == lines.size() && lines[at].Ending.empty() && at > 0)
+        lines[at - 1].Ending.clear();
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
 std::string IniFile::Content() const {
     std::string content = byteOrderMark;
     for (const Line& line : lines)

@@ -32,6 +32,10 @@ class IniFile {
     // unchanged value writes the same bytes.
     void Write(const std::string& section, const std::string& key, const std::string& value);
 
+    // Removes the line of the key that Read and Write use, with its ending; nothing else moves.
+    // A missing key leaves the file as it was.
+    void Remove(const std::string& section, const std::string& key);
+
     // The file's bytes. A file that ended without a line ending still does.
     std::string Content() const;
 

@@ -2,6 +2,7 @@
 
 #include "settings/colourtext.h"
 #include "settings/inifile.h"
+#include "settings/ownpallets.h"
 #include "settings/replacefile.h"
 #include "shell/texts.h"
 
@@ -11,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <utility>
 
 namespace {
 
@@ -41,6 +44,30 @@ const StoredKey StoredKeys[] = {
     {"BATCH", "QUANTITY", &StoredInputs::BundlesInOrder},
     {"BATCH", "BOXES", &StoredInputs::BoxesPerBundle},
 };
+
+// The weight texts, kept as typed.
+const std::pair<const char*, std::string WeightFields::*> WeightKeys[] = {
+    {"BOXG", &WeightFields::BoxGrams},
+    {"BUNDLEKG", &WeightFields::BundleKg},
+    {"TAREKG", &WeightFields::TareKg},
+    {"MAXGROSSKG", &WeightFields::MaxGrossKg},
+};
+constexpr const char* WeightSection = "WEIGHT";
+
+void ReadWeightKeys(const IniFile& file, WeightFields& weights) {
+    for (const auto& [key, text] : WeightKeys)
+        weights.*text = file.Read(WeightSection, key, "");
+}
+
+void WriteWeightKeys(IniFile& file, const WeightFields& weights) {
+    bool wanted = false;
+    for (const auto& [key, text] : WeightKeys)
+        wanted = wanted || !(weights.*text).empty() || file.Read(WeightSection, key, "\n") != "\n";
+    if (!wanted)
+        return;
+    for (const auto& [key, text] : WeightKeys)
+        file.Write(WeightSection, key, weights.*text);
+}
 
 // The value the file holds for `key` when the input is as given.
 std::string ValueText(const StoredKey& key, const StoredInputs& inputs) {
@@ -133,6 +160,8 @@ bool LoadSettingsFile(const std::string& path, StoredInputs& inputs) {
         else
             inputs.*key.Paint = ColourFromText(value);
     }
+    ReadWeightKeys(file, inputs.Weights);
+    inputs.OwnPallets = ReadOwnPallets(file);
     return true;
 }
 
@@ -149,6 +178,8 @@ bool SaveSettingsFile(const std::string& path, const StoredInputs& inputs) {
     for (const StoredKey& key : StoredKeys) {
         file.Write(key.Section, key.Key, ValueText(key, inputs));
     }
+    WriteWeightKeys(file, inputs.Weights);
+    WriteOwnPallets(file, inputs.OwnPallets);
     const std::string updated = file.Content();
     // Nothing to change: the file is not touched at all.
     if (updated == content) {

@@ -5,9 +5,11 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // The settings file keeps twelve of the calculation's inputs: the pallet group, the flute
 // profile, the colour, the counts and the text option; the bundle and box sizes it leaves alone.
+// Beside them, in sections of their own, the weight texts and the user's own pallets.
 using StoredInputs = CalculationInputs;
 
 inline constexpr const char* SettingsFileName = "stowly.ini";
@@ -27,7 +29,8 @@ class SettingsFileError : public std::runtime_error {
 inline constexpr std::size_t SettingsFileSizeLimit = std::size_t{1} << 20;
 
 // Reads the twelve stored keys in their fixed order into `inputs`, a missing key giving the
-// input's default (but empty texts for the overhangs). A COLOR value that is neither a
+// input's default (but empty texts for the overhangs), then the weights (section WEIGHT, empty
+// texts when missing) and the user's own pallets. A COLOR value that is neither a
 // colour name nor a whole number raises ConversionError after the keys before it were stored;
 // the keys after it are then not applied. Returns false, touching nothing, when there is no
 // regular file at `path` (nothing there, or a directory, a FIFO, a device: those are never
@@ -36,7 +39,9 @@ inline constexpr std::size_t SettingsFileSizeLimit = std::size_t{1} << 20;
 // larger than SettingsFileSizeLimit raises SettingsFileError, touching nothing.
 bool LoadSettingsFile(const std::string& path, StoredInputs& inputs);
 
-// Writes the twelve keys into the existing file, leaving every other line as it was; a save of
+// Writes the twelve keys into the existing file, then the weights and the own pallets (their
+// sections only once they hold something or are in the file already, so the file of a user of
+// neither stays as it was), leaving every other line as it was; a save of
 // unchanged inputs leaves the file untouched. Returns false when there is no regular file
 // (nothing is created) or when the file is read-only (no write permission bit, or none for
 // this user): whoever made it so keeps fixed inputs there. Raises SettingsFileError when the

@@ -115,21 +115,22 @@ std::string ErrorReport(const std::string& message);
 // The headless report's own messages.
 namespace Texts::Report {
 
-inline constexpr const char* Usage = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
+// The help of the report; the defaults in braces are filled in by Usage.
+inline constexpr const char* UsageTemplate = R"(Usage: stowly-cli [OPTIONS] BUNDLE...
 Counts the bundles a pallet holds in the two-block arrangement, as the window's "Расчет" does.
 
   BUNDLE                     the bundle size: one argument such as 600x400x300 (any run of
                              non-digits separates the three numbers) or three arguments 600 400 300;
                              mm unless a unit follows a number (60cmx40cmx30cm, "24 in", 0.6m:
                              mm, cm, dm, m, in or ", rounded to whole mm)
-  --pallet LxW               pallet length and width, mm            (default 1200x800)
-  --max-height MM            maximum stacking height, mm            (default 2000)
+  --pallet LxW               pallet length and width, mm            (default {pallet})
+  --max-height MM            maximum stacking height, mm            (default {max-height})
   --height-without-pallet    the maximum height does not include the pallet (default: it does)
   --overhang LxW             maximum overhang along the length and along the width, mm (default 0x0)
   --bundles N                bundles in the order
   --box LxWxH                derive the bundle from a box size, as "Расчет пачки" does
                              (BUNDLE is then not given)
-  --profile TEXT             flute profile                          (default "B - 3.1")
+  --profile TEXT             flute profile                          (default "{profile}")
   --per-bundle N             boxes per bundle
   --boxes N                  boxes in the order (with --per-bundle, gives the bundles in the order)
   --settings FILE            take the pallet, overhang, colour, profile, count and text-option
@@ -137,11 +138,11 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
                              the command line win
   --color COLOUR             colour of pallet and bundles: a name such as silver, red or clRed,
                              #RRGGBB, "$" and eight hex digits (00BBGGRR), or a decimal number
-                             (default clSilver)
+                             (default {colour})
   --png FILE                 write the picture as PNG
   --svg FILE                 write the picture as SVG
-  --size WxH                 picture size in pixels (default 417x564, the window's picture); the
-                             scene is fitted to W x (H - 80)
+  --size WxH                 picture size in pixels (default {size}, the window's picture); the
+                             scene is fitted to W x (H - {band})
   --no-text                  leave the text block off the picture
   --json                     print the results as one JSON object instead of text, as described
                              by docs/report.schema.json
@@ -152,11 +153,29 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
                              "overhangAdvice", "incomplete" when a search behind it stopped short)
   --best-png FILE            write the picture of the load with the advisor's best layer as PNG
   --best-svg FILE            the same as SVG
+  --pallet NAME              a standard or own pallet by name instead of LxW, without spaces and in
+                             any case (EUR, EUR2, ind1200); its tare counts unless
+                             --pallet-weight is given
+  --list-pallets             list the pallets --pallet knows (with --settings, the own ones too)
+  --box-weight G             weight of one box, g (with --per-bundle, gives the bundle's)
+  --bundle-weight KG         weight of one bundle, kg
+  --pallet-weight KG         tare of the empty pallet, kg              (default 25)
+  --max-gross KG             maximum weight of a loaded pallet, kg: fewer layers when a full
+                             stack would weigh more
   -h, --help                 show this help
   --version                  show the version
 
 Exit status: 0 done, 1 no bundle size to calculate, 2 an input or usage error.
 )";
+
+// The defaults the help names, as the calculation and the picture have them.
+struct UsageDefaults {
+    std::string PalletLength, PalletWidth, MaxHeight, FluteProfile, Colour;
+    int PictureWidth = 0, PictureHeight = 0, TextBand = 0;
+};
+
+// The help of the report with its defaults.
+std::string Usage(const UsageDefaults& defaults);
 
 inline constexpr const char* NoBundleSize = "no bundle size: give a length, width and height "
                                             "other than 0 (see --help)";
@@ -189,6 +208,11 @@ inline constexpr const char* BadPictureSize = "the picture size must be W x H, a
                                               "and at most 20000 x 20000";
 inline constexpr const char* NoSettingsFile = "no such file";
 inline constexpr const char* CannotWrite = "cannot write ";
+inline constexpr const char* NotAWeight = "must be a weight, a number of at least 0";
+inline constexpr const char* NotAWeightLimit = "must be a weight limit, a number above 0";
+inline constexpr const char* BoxAndBundleWeight =
+    "give either --box-weight or --bundle-weight, not both";
+inline constexpr const char* UnknownPallet = "no such pallet (see --list-pallets)";
 inline constexpr const char* StandardOutput = "standard output";
 
 } // namespace Texts::Report
@@ -234,3 +258,60 @@ inline constexpr const char* OverhangAdviceIncomplete =
     "Совет по свесам неполный: поиск остановлен по времени.";
 
 } // namespace Texts::Advice
+
+// Pallet presets and weights: the menu items, the two dialogs and the weight lines.
+namespace Texts::Weights {
+
+inline constexpr const char* MenuPallet = "Поддон";
+inline constexpr const char* MenuOwnPallets = "Свои поддоны…";
+inline constexpr const char* MenuWeights = "Масса…";
+
+// The "Масса" dialog.
+inline constexpr const char* WeightsTitle = "Масса";
+inline constexpr const char* BoxGrams = "Масса ящика, г";
+inline constexpr const char* BundleKg = "Масса пачки, кг";
+inline constexpr const char* TareKg = "Масса поддона, кг";
+inline constexpr const char* MaxGrossKg = "Макс. масса поддона с грузом, кг";
+inline constexpr const char* WeightsHint =
+    "Укажите массу ящика или массу пачки. Без максимальной массы число слоев не ограничено.";
+
+// The "Свои поддоны" dialog.
+inline constexpr const char* OwnPalletsTitle = "Свои поддоны";
+inline constexpr const char* PalletName = "Название";
+inline constexpr const char* PalletLength = "Длина, мм";
+inline constexpr const char* PalletWidth = "Ширина, мм";
+inline constexpr const char* AddPallet = "Добавить";
+inline constexpr const char* RemovePallet = "Удалить";
+inline constexpr const char* OwnPalletsHint =
+    "Поддоны хранятся в stowly.ini рядом с программой, если этот файл есть.";
+inline constexpr const char* EmptyPalletName = "Введите название поддона.";
+inline constexpr const char* BadPalletSize = "Длина и ширина поддона должны быть числами больше 0.";
+std::string PalletNameTaken(const std::string& name);
+
+// A menu item: the name, then the size.
+std::string PalletItem(const std::string& name, const std::string& length,
+                       const std::string& width);
+
+// A line of the own pallets' list: the menu item and the tare.
+std::string OwnPalletItem(const std::string& item, const std::string& tareKg);
+
+// Input errors, naming the field.
+std::string NotAWeight(const std::string& field, const std::string& text);
+std::string NotAWeightLimit(const std::string& field, const std::string& text);
+std::string BundleTooHeavy(const std::string& grossKg, const std::string& maxGrossKg);
+
+// The weight lines after the result lines.
+inline constexpr const char* BundleWeightUnknown =
+    "Масса пачки не определена: укажите количество в пачке";
+std::string BundleLine(const std::string& kg);
+std::string LayersCutLine(const std::string& maxGrossKg);
+inline constexpr const char* FullPallet = "Полный поддон";
+inline constexpr const char* LastPallet = "Последний поддон";
+inline constexpr const char* WholeOrder = "Весь заказ";
+inline constexpr const char* Net = "нетто";
+inline constexpr const char* Gross = "брутто";
+inline constexpr const char* Kg = "кг";
+// "Полный поддон: нетто 360 кг, брутто 385 кг"
+std::string RowLine(const std::string& label, const std::string& netKg, const std::string& grossKg);
+
+} // namespace Texts::Weights

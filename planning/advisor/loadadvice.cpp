@@ -14,10 +14,12 @@ namespace {
 
 // A side the advisor can take, in whole millimetres within 32 bits. A pallet side is cut down to
 // whole millimetres, which can only make the advice more careful; a bundle must be whole.
-bool Millimetres(double value, std::int32_t& mm, bool mustBeWhole) {
+enum class Fraction { CutOff, Refused };
+
+bool Millimetres(double value, std::int32_t& mm, Fraction fraction) {
     if (!(std::fabs(value) <= std::numeric_limits<std::int32_t>::max()))
         return false;
-    if (mustBeWhole && value != std::trunc(value))
+    if (fraction == Fraction::Refused && value != std::trunc(value))
         return false;
     mm = static_cast<std::int32_t>(std::trunc(value));
     return true;
@@ -48,10 +50,10 @@ LayerAdvice AdviseLayer(const LoadPlan& plan, const LoadRequest& request,
     const std::int32_t maxWidthOverhang =
         plan.Turned ? request.LengthOverhang : request.WidthOverhang;
     std::int32_t palletLength = 0, palletWidth = 0, length = 0, width = 0;
-    if (!Millimetres(plan.PalletLength, palletLength, false) ||
-        !Millimetres(plan.PalletWidth, palletWidth, false) ||
-        !Millimetres(request.BundleLength, length, true) ||
-        !Millimetres(request.BundleWidth, width, true))
+    if (!Millimetres(plan.PalletLength, palletLength, Fraction::CutOff) ||
+        !Millimetres(plan.PalletWidth, palletWidth, Fraction::CutOff) ||
+        !Millimetres(request.BundleLength, length, Fraction::Refused) ||
+        !Millimetres(request.BundleWidth, width, Fraction::Refused))
         return advice;
     const std::int64_t x = std::int64_t{palletLength} + maxLengthOverhang;
     const std::int64_t y = std::int64_t{palletWidth} + maxWidthOverhang;

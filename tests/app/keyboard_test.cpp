@@ -136,7 +136,8 @@ TEST_F(Keyboard, MenusKeepTheirCaptionsAndGetALetterEach) {
     EXPECT_EQ(
         captions(form->N5->actions()),
         (QStringList{u(Texts::PasteBundleCalculate), u(Texts::PasteBoxCalculate),
-                     u(Texts::PasteBundleSizes), u(Texts::PasteBoxSizes), u(Texts::BundleButton)}));
+                     u(Texts::PasteBundleSizes), u(Texts::PasteBoxSizes), u(Texts::BundleButton),
+                     u(Texts::Weights::MenuPallet), u(Texts::Weights::MenuWeights)}));
     EXPECT_EQ(captions(form->N7->actions()),
               (QStringList{u(Texts::CopyPicture), u(Texts::AddTextToPicture),
                            u(Texts::Advice::ShowBestLayer)}));

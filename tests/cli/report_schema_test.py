@@ -28,6 +28,11 @@ LOADS = [
     ["600x400x300", "--advice"],  # two blocks proven best
     ["410x300x100", "--advice", "--overhang", "30x30"],
     ["60cmx40cmx30cm", "--pallet", "1200.5x800.5"],  # fractional pallet sides
+    ["600x400x300", "--color", "#123456", "--no-text"],
+    ["600x400x150", "--bundles", "1000", "--bundle-weight", "10", "--max-gross", "400"],  # cut
+    ["600x400x150", "--pallet", "EUR6", "--bundle-weight", "12.5"],  # no order
+    ["600x400x150", "--box-weight", "350"],  # bundle weight not known
+    ["--box", "400x300x200", "--per-bundle", "10", "--boxes", "1001", "--box-weight", "350"],
 ]
 
 
@@ -55,6 +60,8 @@ def check_schema(schema):
             if not member.get("description"):
                 failures.append(f"{path}/{name}: no description")
             if name.endswith("Mm") and "millimetres" not in member["description"]:
+                failures.append(f"{path}/{name}: the description does not give the unit")
+            if name.endswith("Kg") and "kg" not in member["description"]:
                 failures.append(f"{path}/{name}: the description does not give the unit")
     return failures
 

@@ -102,6 +102,8 @@ TEST(Report, JsonHoldsEveryFigure) {
         {"inputs/maxOverhang/alongLengthMm", 0},
         {"inputs/maxOverhang/alongWidthMm", 50},
         {"inputs/bundlesInOrder", 1000},
+        {"inputs/colour", "#c0c0c0"},
+        {"inputs/textOnPicture", true},
         {"palletTurned", true},
         {"pallet/lengthMm", 1200},
         {"pallet/widthMm", 800},
@@ -133,8 +135,8 @@ TEST(Report, JsonHoldsEveryFigure) {
 TEST(Report, JsonSaysNullWhereThereIsNoValue) {
     // No order, no advice.
     QJsonObject json = Json(Report({"600x400x300", "--json"}));
-    for (const char* path :
-         {"inputs/bundlesInOrder", "order", "bestLayer", "overhangAdvice", "adviceLines"})
+    for (const char* path : {"inputs/bundlesInOrder", "inputs/box", "order", "bestLayer",
+                             "overhangAdvice", "adviceLines"})
         EXPECT_TRUE(At(json, path).isNull()) << path;
     // An order, but a pallet that holds nothing: no pallet count.
     json = Json(Report({"600x400x3000", "--bundles", "10", "--json"}));
@@ -242,7 +244,8 @@ const ErrorCase errorCases[] = {
     {{"1x1x1", "--pallet", "1000000x1000000", "--max-height", "2000000000"}, 2, TooMany},
     {{"1x2147483647x1", "--pallet", "7e16x7e16"}, 2, TooMany},
     {{"600x400x300", "--max-height", "1e300"}, 2, TooMany},
-    {{"600x400x300", "--max-height", "-1e300"}, 2,
+    {{"600x400x300", "--max-height", "-1e300"},
+     2,
      "stowly-cli: --max-height -1e300: must not be negative"},
     // A size past the double range is named as what it is.
     {{"13", "46E1900"}, 2, "stowly-cli: 'INF' is not a valid integer value."},
@@ -351,6 +354,13 @@ TEST(Report, DerivesTheBundleFromABoxAsTheBundleCalculatorDoes) {
     EXPECT_EQ(At(json, "inputs/bundle/widthMm"), 506);
     EXPECT_EQ(At(json, "inputs/bundle/heightMm"), 62);
     EXPECT_EQ(At(json, "inputs/bundlesInOrder"), 101);
+    EXPECT_EQ(At(json, "inputs/box/lengthMm"), 400);
+    EXPECT_EQ(At(json, "inputs/box/widthMm"), 300);
+    EXPECT_EQ(At(json, "inputs/box/heightMm"), 200);
+    EXPECT_EQ(At(json, "inputs/box/boxesPerBundle"), 10);
+    EXPECT_EQ(At(json, "inputs/box/boxesInOrder"), 1001);
+    EXPECT_EQ(At(json, "inputs/box/fluteProfile"), "B - 3.1");
+    EXPECT_EQ(At(json, "inputs/box/boardThicknessMm"), 3.1);
 }
 
 TEST(Report, BoxProfileDecidesTheBoardThickness) {

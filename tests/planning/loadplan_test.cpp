@@ -99,6 +99,10 @@ const TrimCase trimCases[] = {
     {"needed in full", 410, 300, 30, 0, 30, 0},
     // Negative overhangs are left as they are.
     {"negative overhang untouched", 600, 400, -20, 0, -20, 0},
+    // A 1201 mm bundle needs exactly 1 mm beyond the 1200 pallet: the walk goes down to 0
+    // before it sees the total drop.
+    {"one millimetre needed", 1201, 400, 5, 0, 1, 0},
+    {"one millimetre needed along the width", 600, 801, 0, 7, 0, 1},
 };
 
 class PlanTrim : public ::testing::TestWithParam<TrimCase> {};

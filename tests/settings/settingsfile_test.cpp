@@ -70,6 +70,8 @@ StoredInputs Sample() {
     inputs.AddText = false;
     inputs.BundlesInOrder = "101";
     inputs.BoxesPerBundle = "10";
+    inputs.Weights = {"350", "", "9,5", "800"};
+    inputs.OwnPallets = {{"Склад Север", 1000, 1000, 18}};
     return inputs;
 }
 
@@ -86,6 +88,17 @@ void ExpectSame(const StoredInputs& a, const StoredInputs& b) {
     EXPECT_EQ(a.AddText, b.AddText);
     EXPECT_EQ(a.BundlesInOrder, b.BundlesInOrder);
     EXPECT_EQ(a.BoxesPerBundle, b.BoxesPerBundle);
+    EXPECT_EQ(a.Weights.BoxGrams, b.Weights.BoxGrams);
+    EXPECT_EQ(a.Weights.BundleKg, b.Weights.BundleKg);
+    EXPECT_EQ(a.Weights.TareKg, b.Weights.TareKg);
+    EXPECT_EQ(a.Weights.MaxGrossKg, b.Weights.MaxGrossKg);
+    ASSERT_EQ(a.OwnPallets.size(), b.OwnPallets.size());
+    for (std::size_t i = 0; i < a.OwnPallets.size(); ++i) {
+        EXPECT_EQ(a.OwnPallets[i].Name, b.OwnPallets[i].Name);
+        EXPECT_EQ(a.OwnPallets[i].Length, b.OwnPallets[i].Length);
+        EXPECT_EQ(a.OwnPallets[i].Width, b.OwnPallets[i].Width);
+        EXPECT_EQ(a.OwnPallets[i].TareKg, b.OwnPallets[i].TareKg);
+    }
 }
 
 TEST(SettingsPath, IsTheNameBesideTheExecutable) {
@@ -243,6 +256,45 @@ TEST_F(SettingsFileTest, LinesTheSystemDoesNotOwnSurviveByteForByte) {
                      "B=\r\n"
                      "[PIC]\r\n"
                      "ADDTEXT=1");
+}
+
+TEST_F(SettingsFileTest, WeightsAndOwnPalletsJoinTheFileInSectionsOfTheirOwn) {
+    const std::string before = "[PALLETE]\r\n"
+                               "L=1200\r\n"
+                               "; мои заметки\r\n"
+                               "[Extra]\r\n"
+                               "Key=Value\r\n";
+    Put(before);
+    StoredInputs inputs;
+    ASSERT_TRUE(LoadSettingsFile(path, inputs));
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    const std::string withoutWeights = Get();
+    EXPECT_EQ(withoutWeights.find("WEIGHT"), std::string::npos);
+    EXPECT_EQ(withoutWeights.find("MYPALLETS"), std::string::npos);
+
+    inputs.Weights = {"", "12.5", "", "1000"};
+    inputs.OwnPallets = {{"Склад Север", 1000, 1000, 18}, {"Стеллаж", 1140, 760, 21.5}};
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    EXPECT_EQ(Get(), withoutWeights + "[WEIGHT]\r\n"
+                                      "BOXG=\r\n"
+                                      "BUNDLEKG=12.5\r\n"
+                                      "TAREKG=\r\n"
+                                      "MAXGROSSKG=1000\r\n"
+                                      "[MYPALLETS]\r\n"
+                                      "COUNT=2\r\n"
+                                      "P1=1000;1000;18;Склад Север\r\n"
+                                      "P2=1140;760;21.5;Стеллаж\r\n");
+    StoredInputs loaded;
+    ASSERT_TRUE(LoadSettingsFile(path, loaded));
+    ExpectSame(loaded, inputs);
+    EXPECT_EQ(Get().substr(0, before.size()), withoutWeights.substr(0, before.size()));
+
+    // Emptied again, the sections stay with empty values rather than vanish.
+    inputs.Weights = {};
+    inputs.OwnPallets.clear();
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    ASSERT_TRUE(LoadSettingsFile(path, loaded));
+    ExpectSame(loaded, inputs);
 }
 
 TEST_F(SettingsFileTest, LineBreakInAFieldCannotForgeAKey) {
@@ -553,9 +605,12 @@ TEST_F(SettingsFileTest, TheShippedExampleHoldsEveryKeyAtTheWindowsDefault) {
     const std::string example{std::istreambuf_iterator<char>(in), {}};
     const IniFile ini = IniFile::Parse(example);
     const std::pair<const char*, const char*> keys[] = {
-        {"PALLETE", "L"},    {"PALLETE", "B"},   {"PALLETE", "H"},      {"PALLETE", "PH"},
-        {"OVERHANG", "L"},   {"OVERHANG", "B"},  {"BOX", "PROFILE"},    {"BOX", "COLOR"},
-        {"BOX", "QUANTITY"}, {"PIC", "ADDTEXT"}, {"BATCH", "QUANTITY"}, {"BATCH", "BOXES"},
+        {"PALLETE", "L"},         {"PALLETE", "B"},       {"PALLETE", "H"},
+        {"PALLETE", "PH"},        {"OVERHANG", "L"},      {"OVERHANG", "B"},
+        {"BOX", "PROFILE"},       {"BOX", "COLOR"},       {"BOX", "QUANTITY"},
+        {"PIC", "ADDTEXT"},       {"BATCH", "QUANTITY"},  {"BATCH", "BOXES"},
+        {"WEIGHT", "BOXG"},       {"WEIGHT", "BUNDLEKG"}, {"WEIGHT", "TAREKG"},
+        {"WEIGHT", "MAXGROSSKG"}, {"MYPALLETS", "COUNT"},
     };
     for (const auto& [section, key] : keys)
         EXPECT_NE(ini.Read(section, key, "\x01missing"), "\x01missing") << section << "/" << key;
