@@ -78,6 +78,11 @@ IniFile IniFile::Parse(const std::string& content) {
         file.byteOrderMark = ByteOrderMark;
         rest.remove_prefix(ByteOrderMark.size());
     }
+    // At most one line per line ending, and one more: a file of nothing but line endings is
+    // held without growing the list a hundred times over.
+    file.lines.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n') +
+                                                std::count(rest.begin(), rest.end(), '\r')) +
+                       1);
     while (!rest.empty()) {
         const std::size_t end = rest.find_first_of("\r\n");
         if (end == std::string_view::npos) {
