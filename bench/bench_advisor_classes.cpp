@@ -9,8 +9,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -36,9 +36,9 @@ struct Tally {
         state.counters["budget_spent_pct"] = share(spent);
         state.counters["gap1_pct"] = share(gapOne);
         state.counters["gap2plus_pct"] = share(gapMore);
-        state.counters["median_ms"] = millis[millis.size() / 2];
-        state.counters["p99_ms"] = millis[static_cast<std::size_t>(0.99 * (cases - 1))];
-        state.counters["worst_ms"] = millis.back();
+        state.counters["median_cpu_ms"] = millis[millis.size() / 2];
+        state.counters["p99_cpu_ms"] = millis[static_cast<std::size_t>(0.99 * (cases - 1))];
+        state.counters["worst_cpu_ms"] = millis.back();
     }
 };
 

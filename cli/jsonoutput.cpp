@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+static_assert(MaxListedPlacements == 262144, "the --help text names this limit");
+
 namespace {
 
 std::string JsonString(const std::string& text) {
@@ -173,7 +175,10 @@ std::string BestLayerJson(const LayerAdvice& advice) {
         .Add("upperBound", JsonInteger(best.UpperBound))
         .Add("optimal", JsonBool(best.Optimal))
         .Add("timedOut", JsonBool(best.TimedOut))
+        .Add("clockStopped", JsonBool(best.ClockStopped))
+        .Add("searchSkipped", JsonBool(best.SearchSkipped))
         .Add("total", JsonInteger(advice.BestPlan.Total))
+        .Add("placementsListed", JsonBool(best.Count <= MaxListedPlacements))
         .Add("placements", placements + "]")
         .Text();
 }
@@ -182,6 +187,8 @@ std::string OverhangAdviceJson(const LayerAdvice& advice) {
     return JsonObject()
         .Add("alongLength", OverhangStepJson(advice.Overhang.AlongLength))
         .Add("alongWidth", OverhangStepJson(advice.Overhang.AlongWidth))
+        .Add("incomplete", JsonBool(advice.Overhang.Incomplete))
+        .Add("clockStopped", JsonBool(advice.Overhang.ClockStopped))
         .Text();
 }
 

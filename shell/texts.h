@@ -147,8 +147,10 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
   --json                     print the results as one JSON object instead of text, as described
                              by docs/report.schema.json
   --advice                   add the layer advisor's lines after the result lines (with --json:
-                             "bestLayer" with every placement [x, y, along x, along y], and
-                             "overhangAdvice")
+                             "bestLayer" with its placements [x, y, along x, along y], listed
+                             when there are at most 262144 ("placementsListed"), "timedOut" and
+                             "searchSkipped" when the search stopped short or was left out, and
+                             "overhangAdvice", "incomplete" when a search behind it stopped short)
   --best-png FILE            write the picture of the load with the advisor's best layer as PNG
   --best-svg FILE            the same as SVG
   --pallet NAME              a standard or own pallet by name instead of LxW, without spaces and in

@@ -447,6 +447,28 @@ TEST(Report, AdviceJsonListsEveryPlacementOfTheBestLayer) {
         << lines[0].toString().toStdString();
 }
 
+// The JSON says what the advice left out: a search skipped for too many distinct lengths (a
+// short side under 35 mm on a pallet), overhang advice that rests on such a search, and a layer
+// too large to list bundle by bundle. Which bundle side comes first changes none of it.
+TEST(Report, AdviceJsonSaysWhatWasLeftOut) {
+    for (const char* bundle : {"15x53x100", "53x15x100"}) {
+        const Outcome r = Report({bundle, "--pallet", "1200x800", "--advice", "--json"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("\"bestLayer\": {\"count\": 1206, \"upperBound\": 1207"),
+                  std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find("\"searchSkipped\": true"), std::string::npos);
+        EXPECT_NE(r.out.find("\"placementsListed\": true"), std::string::npos);
+        EXPECT_NE(r.out.find("\"incomplete\": true"), std::string::npos);
+    }
+    const Outcome huge =
+        Report({"1x1x1", "--pallet", "1000x1000", "--max-height", "100", "--advice", "--json"});
+    EXPECT_EQ(huge.status, 0) << huge.err;
+    EXPECT_NE(huge.out.find("\"placementsListed\": false, \"placements\": []"), std::string::npos)
+        << huge.out.substr(0, 400);
+    EXPECT_NE(huge.out.find("\"searchSkipped\": false"), std::string::npos);
+}
+
 TEST(Report, BestLayerPictureHoldsTheBestLayerInEveryLayer) {
     QTemporaryDir dir;
     const std::string svg = dir.filePath("best.svg").toStdString();
