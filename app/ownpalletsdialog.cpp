@@ -1,4 +1,5 @@
 #include "app/ownpalletsdialog.h"
+#include "app/dialogparts.h"
 
 #include "shell/fieldnumbers.h"
 #include "shell/texts.h"
@@ -58,13 +59,8 @@ OwnPalletsDialog::OwnPalletsDialog(std::vector<PalletPreset> own, char decimalSe
 
     auto* hint = new QLabel(Q(T::OwnPalletsHint), this);
     hint->setWordWrap(true);
-    Problem = new QLabel(this);
-    Problem->setWordWrap(true);
-    Problem->setStyleSheet(QStringLiteral("color: #b00000"));
-    Problem->hide();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    Problem = NewProblemLabel(this);
+    auto* buttons = NewOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(List);

@@ -1,4 +1,5 @@
 #include "app/weightsdialog.h"
+#include "app/dialogparts.h"
 
 #include "shell/errorreport.h"
 #include "shell/fieldnumbers.h"
@@ -40,13 +41,8 @@ WeightsDialog::WeightsDialog(const WeightFields& initial, char decimalSeparator,
 
     auto* hint = new QLabel(Q(T::WeightsHint), this);
     hint->setWordWrap(true);
-    Problem = new QLabel(this);
-    Problem->setWordWrap(true);
-    Problem->setStyleSheet(QStringLiteral("color: #b00000"));
-    Problem->hide();
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &WeightsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &WeightsDialog::reject);
+    Problem = NewProblemLabel(this);
+    auto* buttons = NewOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -49,16 +49,6 @@ std::pair<std::string, std::string> BothSizes(const char* option, const std::str
     return *sizes;
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 Colour ColourFromOption(const std::string& text) {

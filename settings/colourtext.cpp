@@ -81,16 +81,6 @@ bool SameLetters(std::string_view a, std::string_view b) {
                                               [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // "$" and hexadecimal digits with a value that fits 32 bits, after optional spaces.
 bool TryHex(const std::string& text, std::uint32_t& value) {
     std::size_t i = text.find_first_not_of(' ');
@@ -110,6 +100,16 @@ bool TryHex(const std::string& text, std::uint32_t& value) {
 }
 
 } // namespace
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 std::string ColourToText(Colour colour) {
     for (const NamedColour& named : NamedColours)
