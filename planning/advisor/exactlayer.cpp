@@ -22,6 +22,9 @@ constexpr std::size_t MaxMemoHeights = std::size_t{8} << 20;
 // remembering a profile: in the same units as a candidate of the search for layers.
 constexpr std::int64_t NodeCost = 8;
 constexpr std::int64_t MemoCost = 4;
+// A node also walks the profile and counts the colours of a cell it leaves empty, which grows
+// with the columns, the cell and the bundle side: steps beyond what the node's cost covers are
+// charged too.
 // Deeper than this the tree is given up as undecided: the recursion must stay within the stack
 // of any thread.
 constexpr int MaxDepth = 4096;
@@ -57,7 +60,8 @@ class ExactPacker {
             return true;
         if (depth == 0 && !ColoursLeaveRoom())
             return false;
-        if (depth > MaxDepth || !meter_.Spend(NodeCost)) {
+        steps_ += nx_;
+        if (depth > MaxDepth || !meter_.Spend(NodeWork())) {
             aborted_ = true;
             return false;
         }
@@ -101,7 +105,7 @@ class ExactPacker {
         const std::int64_t cw = rx_.At(c + 1) - x0, ch = ry_.At(r + 1) - y0;
         if (waste + cw * ch <= allowedWaste_) {
             for (Colouring& colouring : colourings_)
-                colouring.Count(x0, y0, cw, ch, -1);
+                steps_ += colouring.Count(x0, y0, cw, ch, -1);
             if (ColoursLeaveRoom()) {
                 SetHeight(c, r + 1);
                 const bool found = Search(placed, waste + cw * ch, depth + 1);
@@ -110,7 +114,7 @@ class ExactPacker {
                     return true;
             }
             for (Colouring& colouring : colourings_)
-                colouring.Count(x0, y0, cw, ch, +1);
+                steps_ += colouring.Count(x0, y0, cw, ch, +1);
         }
         if (!aborted_)
             RememberFailure(hash, placed);
@@ -144,17 +148,18 @@ class ExactPacker {
     struct Colouring {
         std::int64_t m = 1, perBundle = 1;
         bool difference = false;
+        // Free cells of every colour: everyColour plus the colour's own entry.
+        std::int64_t everyColour = 0;
         std::vector<std::int64_t> free;
 
-        // Adds sign times the colours of a width x height rectangle at (x, y).
-        void Count(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
-                   std::int64_t sign) {
+        // Adds sign times the colours of a width x height rectangle at (x, y). Returns the steps
+        // it took.
+        std::int64_t Count(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
+                           std::int64_t sign) {
             const std::int64_t cycles = height / m, rest = height % m;
+            // Each whole cycle of a column adds one cell of every colour.
+            everyColour += sign * cycles * width;
             for (std::int64_t i = x; i < x + width; ++i) {
-                if (cycles > 0) {
-                    for (std::int64_t& n : free)
-                        n += sign * cycles;
-                }
                 // The run of `rest` colours the top of this column adds.
                 const std::int64_t top = y + height - rest;
                 std::int64_t colour = difference ? i - (top + rest - 1) : i + top;
@@ -164,10 +169,11 @@ class ExactPacker {
                     colour = colour + 1 == m ? 0 : colour + 1;
                 }
             }
+            return width * (rest + 1);
         }
 
         std::int64_t MostBundles() const {
-            return *std::min_element(free.begin(), free.end()) / perBundle;
+            return (everyColour + *std::min_element(free.begin(), free.end())) / perBundle;
         }
     };
 
@@ -176,7 +182,7 @@ class ExactPacker {
             if (m == 1 || (m == w_ && l_ == w_))
                 continue;
             for (const bool difference : {false, true}) {
-                Colouring colouring{m, other, difference,
+                Colouring colouring{m, other, difference, 0,
                                     std::vector<std::int64_t>(static_cast<std::size_t>(m), 0)};
                 colouring.Count(0, 0, X, Y, +1);
                 colourings_.push_back(std::move(colouring));
@@ -184,12 +190,20 @@ class ExactPacker {
         }
     }
 
-    bool ColoursLeaveRoom() const {
+    bool ColoursLeaveRoom() {
         for (const Colouring& colouring : colourings_) {
+            steps_ += colouring.m;
             if (colouring.MostBundles() < target_)
                 return false;
         }
         return true;
+    }
+
+    // The work of a node: its cost, or the steps counted since the last node if more.
+    std::int64_t NodeWork() {
+        const std::int64_t work = std::max(NodeCost, steps_ / BudgetMeter::StepsPerUnit);
+        steps_ = 0;
+        return work;
     }
 
     // A profile is found by its hash and then compared in full, so two profiles that share a
@@ -268,6 +282,7 @@ class ExactPacker {
     std::vector<std::int16_t> profiles_;
     bool aborted_ = false;
     std::vector<Colouring> colourings_;
+    std::int64_t steps_ = 0;
 };
 
 } // namespace
