@@ -151,25 +151,26 @@ class ExactPacker {
         // Free cells of every colour: everyColour plus the colour's own entry.
         std::int64_t everyColour = 0;
         std::vector<std::int64_t> free;
+        std::vector<std::int64_t> runs; // scratch for AddColourRuns
 
         // Adds sign times the colours of a width x height rectangle at (x, y). Returns the steps
         // it took.
         std::int64_t Count(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
                            std::int64_t sign) {
             const std::int64_t cycles = height / m, rest = height % m;
-            // Each whole cycle of a column adds one cell of every colour.
+            // Each whole cycle of a column adds one cell of every colour; what is left at the
+            // top of the columns adds a run of colours each.
             everyColour += sign * cycles * width;
-            for (std::int64_t i = x; i < x + width; ++i) {
-                // The run of `rest` colours the top of this column adds.
-                const std::int64_t top = y + height - rest;
-                std::int64_t colour = difference ? i - (top + rest - 1) : i + top;
-                colour = ((colour % m) + m) % m;
-                for (std::int64_t k = 0; k < rest; ++k) {
-                    free[static_cast<std::size_t>(colour)] += sign;
-                    colour = colour + 1 == m ? 0 : colour + 1;
-                }
+            if (rest == 0)
+                return 1;
+            runs.assign(static_cast<std::size_t>(m + 1), 0);
+            AddColourRuns(runs, m, difference, x, y + height - rest, width, rest);
+            std::int64_t running = 0;
+            for (std::int64_t c = 0; c < m; ++c) {
+                running += runs[static_cast<std::size_t>(c)];
+                free[static_cast<std::size_t>(c)] += sign * running;
             }
-            return width * (rest + 1);
+            return width + 2 * m;
         }
 
         std::int64_t MostBundles() const {
@@ -182,8 +183,12 @@ class ExactPacker {
             if (m == 1 || (m == w_ && l_ == w_))
                 continue;
             for (const bool difference : {false, true}) {
-                Colouring colouring{m, other, difference, 0,
-                                    std::vector<std::int64_t>(static_cast<std::size_t>(m), 0)};
+                Colouring colouring{m,
+                                    other,
+                                    difference,
+                                    0,
+                                    std::vector<std::int64_t>(static_cast<std::size_t>(m), 0),
+                                    {}};
                 colouring.Count(0, 0, X, Y, +1);
                 colourings_.push_back(std::move(colouring));
             }
