@@ -4,6 +4,7 @@
 #include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/exactlayer.h"
 #include "planning/advisor/layerbound.h"
+#include "planning/advisor/packingbound.h"
 #include "planning/advisor/paintorder.h"
 #include "planning/advisor/twoblocklayout.h"
 
@@ -74,6 +75,8 @@ std::vector<BundleBlock> BestTwoBlockBlocks(std::int64_t X, std::int64_t Y, std:
 
 // The exact step settles a gap this small; a larger one is beyond it in any budget.
 constexpr std::int64_t ExactStepGap = 2;
+// The relaxation's bound may spend one in this many units of what the search for layers leaves.
+constexpr std::int64_t BoundShare = 2;
 
 BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W,
                               BudgetMeter& meter) {
@@ -109,6 +112,16 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
         } else if (searched->Count > layer.Count) {
             layer.Blocks = Scaled(std::move(searched->Blocks), g);
             layer.Count = CountOf(layer.Blocks);
+        }
+        if (searched && layer.Count < layer.UpperBound && !meter.Exhausted()) {
+            // The relaxation closes most gaps the side waste leaves; the exact step gets what it
+            // leaves of the rest.
+            BudgetMeter boundMeter = meter.ShareOf(BoundShare);
+            const std::optional<std::int64_t> bound =
+                PackingBound(x, y, l, w, layer.Count, boundMeter);
+            meter.Absorb(boundMeter);
+            if (bound)
+                layer.UpperBound = std::min(layer.UpperBound, std::max(*bound, layer.Count));
         }
         while (searched && layer.Count < layer.UpperBound &&
                layer.UpperBound - layer.Count <= ExactStepGap && !meter.Exhausted()) {
