@@ -75,8 +75,6 @@ std::vector<BundleBlock> BestTwoBlockBlocks(std::int64_t X, std::int64_t Y, std:
 
 // The exact step settles a gap this small; a larger one is beyond it in any budget.
 constexpr std::int64_t ExactStepGap = 2;
-// The relaxation's bound may spend one in this many units of what the search for layers leaves.
-constexpr std::int64_t BoundShare = 2;
 
 BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W,
                               BudgetMeter& meter) {
@@ -114,12 +112,9 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
             layer.Count = CountOf(layer.Blocks);
         }
         if (searched && layer.Count < layer.UpperBound && !meter.Exhausted()) {
-            // The relaxation closes most gaps the side waste leaves; the exact step gets what it
-            // leaves of the rest.
-            BudgetMeter boundMeter = meter.ShareOf(BoundShare);
-            const std::optional<std::int64_t> bound =
-                PackingBound(x, y, l, w, layer.Count, boundMeter);
-            meter.Absorb(boundMeter);
+            // The relaxation closes most gaps the side waste leaves, and stops as soon as it has;
+            // the exact step gets whatever it leaves of the budget.
+            const std::optional<std::int64_t> bound = PackingBound(x, y, l, w, layer.Count, meter);
             if (bound)
                 layer.UpperBound = std::min(layer.UpperBound, std::max(*bound, layer.Count));
         }
