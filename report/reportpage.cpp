@@ -1,0 +1,191 @@
+#include "report/reportpage.h"
+
+#include "app/canvas/paintercanvas.h"
+#include "app/canvas/picturefont.h"
+#include "loaddraw/drawblockpattern.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The page in millimetres; the device decides how many pixels one is.
+constexpr double PageWidthMm = 210, PageHeightMm = 297;
+constexpr double MarginMm = 14;
+constexpr double ColumnGapMm = 6;
+// The 3D picture's box: the window's proportions, a little less than half the page wide.
+constexpr double PictureWidthMm = 92, PictureHeightMm = 106;
+constexpr double TitleMm = 5.2, TextMm = 3.4, HeadingMm = 3.8;
+constexpr int PdfDotsPerInch = 300;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class PageGeometry {
+  public:
+    explicit PageGeometry(const QPainter& painter)
+        : perMm_(std::min(painter.device()->width() / PageWidthMm,
+                          painter.device()->height() / PageHeightMm)) {}
+    double Px(double mm) const { return mm * perMm_; }
+    int Pixels(double mm) const { return static_cast<int>(std::lround(Px(mm))); }
+    QFont Font(double heightMm, bool bold = false) const {
+        QFont font(PictureFontFamily);
+        font.setPixelSize(std::max(1, Pixels(heightMm)));
+        font.setBold(bold);
+        return font;
+    }
+
+  private:
+    double perMm_;
+};
+
+// Writes wrapped lines into the column from `top` (mm) and returns where the text ends.
+double WriteLines(QPainter& painter, const PageGeometry& g, const QFont& font,
+                  const std::vector<std::string>& lines, double left, double width, double top) {
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    double y = g.Px(top);
+    for (const std::string& line : lines) {
+        const QRectF room(g.Px(left), y, g.Px(width), g.Px(PageHeightMm));
+        const QRectF used = painter.boundingRect(
+            room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FromUtf8(line));
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FromUtf8(line));
+        y += used.height() + metrics.leading() + g.Px(0.6);
+    }
+    return y / g.Px(1);
+}
+
+// The 3D picture in its box: drawn first into a recording, so that a refusal half way leaves no
+// half picture, then replayed as the vector drawing it is.
+void PaintPicture(QPainter& painter, const PageGeometry& g, const ReportPage& page,
+                  const QRect& box) {
+    painter.save();
+    painter.setPen(QPen(Qt::gray, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    painter.restore();
+    if (!page.DrawPicture)
+        return;
+    QPicture picture;
+    bool refused = false;
+    {
+        QPainter recorder(&picture);
+        PainterCanvas canvas(recorder, QRect(0, 0, box.width(), box.height()));
+        try {
+            page.DrawPicture(canvas, box.width(), box.height());
+        } catch (const PictureTooLargeError&) {
+            refused = true;
+        }
+    }
+    if (!refused) {
+        painter.save();
+        painter.setClipRect(box);
+        painter.drawPicture(box.topLeft(), picture);
+        painter.restore();
+        return;
+    }
+    painter.save();
+    painter.setFont(g.Font(TextMm));
+    painter.setPen(Qt::black);
+    painter.drawText(box.adjusted(g.Pixels(4), 0, -g.Pixels(4), 0),
+                     Qt::AlignCenter | Qt::TextWordWrap, FromUtf8(page.PictureRefusal));
+    painter.restore();
+}
+
+} // namespace
+
+void PaintReportPage(QPainter& painter, const ReportPage& page) {
+    const PageGeometry g(painter);
+    painter.save();
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(Qt::black);
+
+    // Header: the program and the time on one line, a rule below.
+    const double contentWidth = PageWidthMm - 2 * MarginMm;
+    painter.setFont(g.Font(TitleMm, true));
+    const QRectF header(g.Px(MarginMm), g.Px(MarginMm), g.Px(contentWidth), g.Px(TitleMm * 1.5));
+    painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, FromUtf8(page.Title));
+    painter.setFont(g.Font(TextMm));
+    painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter, FromUtf8(page.Time));
+    const double ruleY = MarginMm + TitleMm * 1.5 + 1;
+    painter.drawLine(QPointF(g.Px(MarginMm), g.Px(ruleY)),
+                     QPointF(g.Px(PageWidthMm - MarginMm), g.Px(ruleY)));
+
+    // The picture on the right, the sections down the left beside it.
+    const double top = ruleY + 4;
+    const double pictureLeft = PageWidthMm - MarginMm - PictureWidthMm;
+    PaintPicture(painter, g, page,
+                 QRect(g.Pixels(pictureLeft), g.Pixels(top), g.Pixels(PictureWidthMm),
+                       g.Pixels(PictureHeightMm)));
+    const double columnWidth = pictureLeft - ColumnGapMm - MarginMm;
+    double y = top;
+    for (const ReportSection& section : page.Sections) {
+        if (section.Lines.empty())
+            continue;
+        y = WriteLines(painter, g, g.Font(HeadingMm, true), {section.Heading}, MarginMm,
+                       columnWidth, y);
+        y = WriteLines(painter, g, g.Font(TextMm), section.Lines, MarginMm, columnWidth, y) + 2.5;
+    }
+
+    // The plans share what is left of the page.
+    const double plansTop = std::max(y, top + PictureHeightMm + 5);
+    const double plansBottom = PageHeightMm - MarginMm;
+    if (!page.Plans.empty() && plansBottom > plansTop) {
+        const double each = (plansBottom - plansTop) / static_cast<double>(page.Plans.size());
+        PainterCanvas canvas(painter,
+                             QRect(0, 0, painter.device()->width(), painter.device()->height()));
+        for (std::size_t i = 0; i < page.Plans.size(); ++i) {
+            const double planTop = plansTop + each * static_cast<double>(i);
+            DrawPlanPicture(canvas, page.Plans[i], g.Pixels(MarginMm), g.Pixels(planTop),
+                            g.Pixels(contentWidth), g.Pixels(each - 2));
+        }
+    }
+    painter.restore();
+}
+
+bool WriteReportPdf(const std::string& path, const ReportPage& page) {
+    QSaveFile file(FromUtf8(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(PdfDotsPerInch);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setCreator(FromUtf8(page.Title));
+        writer.setTitle(FromUtf8(page.Title));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return false;
+        }
+        PaintReportPage(painter, page);
+        if (!painter.end()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& content) {
+    QSaveFile file(FromUtf8(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content.data(), static_cast<qint64>(content.size())) !=
+        static_cast<qint64>(content.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
