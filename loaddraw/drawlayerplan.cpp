@@ -94,7 +94,10 @@ PlanLayout LayOutPlan(const std::vector<LayerPlan>& layers, const PlanTexts& tex
 
     layout.CaptionTop = bottom;
     bottom += Mm(LegendRow + CaptionRow * static_cast<double>(texts.Caption.size()) + 0.6, f);
-    layout.Extent = {left, top, right - left, bottom - top};
+    // A margin all round, so no text touches the edge of the picture.
+    const std::int64_t margin = Mm(0.5, f);
+    layout.Extent = {left - margin, top - margin, right - left + 2 * margin,
+                     bottom - top + 2 * margin};
     return layout;
 }
 
@@ -235,12 +238,13 @@ void DrawLayer(Canvas& canvas, PlanPen& pen, const LayerPlan& layer, const std::
     canvas.SetPenWidth(std::max(1, lineWidth / 2));
     const PlanRect& p = layer.Pallet;
     const PlanRect& f = layer.Footprint;
-    if (layer.Count > 0) {
+    // The footprint's sides, where they differ from the pallet's.
+    if (layer.Count > 0 && f.Length != p.Length)
         pen.Dimension(static_cast<double>(f.X), static_cast<double>(Right(f)), top - pen.Font(1.6),
                       true);
+    if (layer.Count > 0 && f.Width != p.Width)
         pen.Dimension(static_cast<double>(f.Y), static_cast<double>(Bottom(f)),
                       left - pen.Font(1.6), false);
-    }
     pen.Dimension(0, static_cast<double>(p.Length), top - pen.Font(3.2), true);
     pen.Dimension(0, static_cast<double>(p.Width), left - pen.Font(3.2), false);
     if (layer.Count == 0)
