@@ -1,23 +1,23 @@
 #include "app/SDIMAIN.h"
 
 #include "app/background.h"
-#include "app/canvas/imagecanvas.h"
 #include "app/colourcombo.h"
 #include "app/desktop.h"
 #include "app/picturebox.h"
-#include "app/settings/settingsfile.h"
-#include "app/shell/advice.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/loadfields.h"
-#include "app/shell/resultpicture.h"
-#include "app/shell/resulttexts.h"
-#include "app/shell/sizeguard.h"
-#include "app/shell/sizetext.h"
-#include "app/shell/texts.h"
+#include "canvas/imagecanvas.h"
+#include "canvas/svgcanvas.h"
 #include "loaddraw/drawload.h"
-#include "planning/bundlecalc.h"
-#include "planning/loadplan.h"
+#include "report/planpicture.h"
+#include "report/reportcontent.h"
+#include "report/reportpage.h"
+#include "settings/settingsfile.h"
+#include "shell/calculation.h"
+#include "shell/errorreport.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resultpicture.h"
+#include "shell/sizeguard.h"
+#include "shell/sizetext.h"
+#include "shell/texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,12 +52,6 @@ constexpr int ClientHeight = 564;
 constexpr int LeftPartWidth = 569;
 constexpr int LabelAboveField = 17;
 
-void SwapTexts(QLineEdit* a, QLineEdit* b) {
-    const QString first = a->text();
-    a->setText(b->text());
-    b->setText(first);
-}
-
 } // namespace
 
 TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent)
@@ -72,6 +66,7 @@ TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* paren
     CreateControls();
     CreateMenus();
     SetTabOrder();
+    ApplyInputs(CalculationInputs{});
     centralWidget()->setMinimumSize(ClientWidth, ClientHeight);
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -115,16 +110,15 @@ void TSDIAppForm::CreateControls() {
     MaskEdit3 = AddField(264, 112, 79, Texts::BundleHeight);
     MaskEdit13 = AddField(388, 112, 79, Texts::BundlesInOrder);
 
-    MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength, "1200");
-    MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth, "800");
-    MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight, "2000");
+    MaskEdit4 = AddField(18, 177, 87, Texts::PalletLength);
+    MaskEdit5 = AddField(158, 177, 87, Texts::PalletWidth);
+    MaskEdit6 = AddField(306, 177, 87, Texts::MaxStackHeight);
     QString includesPallet = Q(Texts::HeightIncludesPallet);
     includesPallet[includesPallet.lastIndexOf(' ')] = '\n'; // the caption takes two lines
     cxCheckBox1 = new QCheckBox(includesPallet, client);
     cxCheckBox1->setGeometry(426, 169, 134, 40);
-    cxCheckBox1->setChecked(true);
-    MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang, "0");
-    MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang, "0");
+    MaskEdit7 = AddField(18, 229, 87, Texts::LengthOverhang);
+    MaskEdit8 = AddField(204, 229, 87, Texts::WidthOverhang);
     auto* colourLabel = new QLabel(Q(Texts::Colour), client);
     colourLabel->move(426, 229 - LabelAboveField);
     cxColorComboBox1 = new ColourComboBox(
@@ -143,7 +137,6 @@ void TSDIAppForm::CreateControls() {
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
     for (const char* profile : Texts::FluteProfiles)
         ComboBox1->addItem(Q(profile));
-    ComboBox1->setEditText(Q(Texts::DefaultFluteProfile));
     ComboBox1->setGeometry(204, 351, 121, 24);
 
     Button2 = new QPushButton(Q(Texts::BundleButton), client);
@@ -214,7 +207,6 @@ void TSDIAppForm::CreateMenus() {
     // A checkable item turns its own check mark when chosen, which is all N12Click does.
     N12 = new QAction(Q(Texts::AddTextToPicture), N7);
     N12->setCheckable(true);
-    N12->setChecked(true);
     N7->addAction(N12);
     N18 = new QAction(Q(Texts::Advice::ShowBestLayer), N7);
     N18->setCheckable(true);
@@ -225,6 +217,16 @@ void TSDIAppForm::CreateMenus() {
         Button3->setChecked(N18->isChecked());
         RunCommand([this] { Button3Click(); });
     });
+    N19 = action(N7, Texts::Sheet::SaveReport, &TSDIAppForm::N19Click);
+    N20 = action(N7, Texts::Sheet::Print, &TSDIAppForm::N20Click);
+    N20->setShortcut(QKeySequence::Print);
+    N21 = action(N7, Texts::Sheet::SavePicture, &TSDIAppForm::N21Click);
+    // Checkable items turn their own mark, then redraw the picture area.
+    N22 = action(N7, Texts::Sheet::ShowPlan, &TSDIAppForm::N22Click);
+    N22->setCheckable(true);
+    N23 = action(N7, Texts::Sheet::Alternate, &TSDIAppForm::N23Click);
+    N23->setCheckable(true);
+    EnableSheetCommands();
     N8 = action(bar, Texts::MenuHelp, &TSDIAppForm::N8Click);
     N9 = action(bar, Texts::MenuExit, &TSDIAppForm::N9Click);
     N9->setShortcut(QKeySequence::Quit);
@@ -291,12 +293,16 @@ void TSDIAppForm::MaskEdit3Change() {
     N6->setEnabled(Button1->isEnabled());
 }
 
-void TSDIAppForm::StartPicture() {
+void TSDIAppForm::StartPicture(Colour colour) {
     picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
-    pictureColour = cxColorComboBox1->SelectedColour();
+    pictureColour = colour;
     BeginResultPicture(*picture, scene, pictureColour);
-    // The advice belongs to the picture it was made with: a new calculation starts without it.
+    // The advice belongs to the picture it was made with: a new calculation starts without it,
+    // and so do the floor sheet's outputs.
     advice.reset();
+    lastCalculation.reset();
+    planPicture.reset();
+    EnableSheetCommands();
     Label21->hide();
     Button3->setEnabled(false);
     N18->setEnabled(false);
@@ -304,95 +310,81 @@ void TSDIAppForm::StartPicture() {
     Image2->SetImage(picture->Image());
 }
 
-LoadFields TSDIAppForm::CurrentLoadFields() const {
-    LoadFields fields;
-    fields.BundleLength = S(MaskEdit1);
-    fields.BundleWidth = S(MaskEdit2);
-    fields.BundleHeight = S(MaskEdit3);
-    fields.PalletLength = S(MaskEdit4);
-    fields.PalletWidth = S(MaskEdit5);
-    fields.MaxHeight = S(MaskEdit6);
-    fields.HeightIncludesPallet = cxCheckBox1->isChecked();
-    fields.LengthOverhang = S(MaskEdit7);
-    fields.WidthOverhang = S(MaskEdit8);
-    return fields;
-}
-
 void TSDIAppForm::Button1Click() {
-    if (!BundleSizeReady(CurrentLoadFields()))
+    const CalculationInputs inputs = CurrentInputs();
+    if (!BundleSizeReady(inputs))
         return;
-    StartPicture();
-
-    const LoadRequest request = ReadLoadRequest(CurrentLoadFields(), DecimalSeparator());
-    const LoadPlan plan = PlanLoad(request);
-    if (plan.Turned) {
-        SwapTexts(MaskEdit4, MaskEdit5);
-        SwapTexts(MaskEdit7, MaskEdit8);
+    StartPicture(inputs.DrawingColour);
+    const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::Yes);
+    if (result.Plan.Turned) {
+        MaskEdit4->setText(Q(result.Inputs.PalletLength));
+        MaskEdit5->setText(Q(result.Inputs.PalletWidth));
+        MaskEdit7->setText(Q(result.Inputs.LengthOverhang));
+        MaskEdit8->setText(Q(result.Inputs.WidthOverhang));
     }
 
     // A load too large to draw still gets its figures: the refusal is reported at the end.
     bool pictureRefused = false;
     try {
-        DrawPlannedLoad(*picture, scene, plan, request.BundleLength, request.BundleWidth,
+        const LoadRequest& request = result.Request;
+        DrawPlannedLoad(*picture, scene, result.Plan, request.BundleLength, request.BundleWidth,
                         request.BundleHeight, picture->Image().width(), picture->Image().height());
     } catch (const PictureTooLargeError&) {
         pictureRefused = true;
     }
     Image2->SetImage(picture->Image());
 
-    Label10->setText(Q(TotalLine(plan)));
-    Label11->setText(Q(LayersLine(plan)));
-    Label12->setText(Q(OverhangsLine(plan)));
+    Label10->setText(Q(result.Lines.Total));
+    Label11->setText(Q(result.Lines.Layers));
+    Label12->setText(Q(result.Lines.Overhangs));
     for (QLabel* label : {Label10, Label11, Label12}) {
         label->adjustSize();
         label->show();
     }
-    std::optional<std::int64_t> bundlesInOrder;
-    if (MaskEdit13->text().isEmpty()) {
-        Label19->hide();
-    } else {
-        bundlesInOrder = ToWhole(S(MaskEdit13));
-        Label19->setText(Q(PalletsLine(plan, *bundlesInOrder)));
+    if (result.Failure)
+        std::rethrow_exception(result.Failure);
+    if (result.Lines.Pallets) {
+        Label19->setText(Q(*result.Lines.Pallets));
         Label19->adjustSize();
         Label19->show();
+    } else {
+        Label19->hide();
     }
 
-    TextBlockFields fields;
-    fields.PalletLength = S(MaskEdit4);
-    fields.PalletWidth = S(MaskEdit5);
-    fields.BundleLength = S(MaskEdit1);
-    fields.BundleWidth = S(MaskEdit2);
-    fields.BundleHeight = request.BundleHeight;
-    fields.BundlesInOrder = bundlesInOrder;
-    fields.DecimalSeparator = DecimalSeparator();
-    if (N12->isChecked()) {
-        WriteTextBlock(*picture, TextBlockLines(plan, fields));
+    if (!result.PictureText.empty()) {
+        WriteTextBlock(*picture, result.PictureText);
         Image2->SetImage(picture->Image());
     }
-    ShowAdvice(plan, request, fields);
+    ShowAdvice(result);
+    lastCalculation = std::make_unique<Calculation>(result);
+    EnableSheetCommands();
+    ShowPlanView(N22->isChecked());
     if (pictureRefused)
         throw PictureTooLargeError();
 }
 
 void TSDIAppForm::Button2Click() {
-    if (MaskEdit9->text().isEmpty() || MaskEdit10->text().isEmpty() || MaskEdit11->text().isEmpty())
-        return;
-    const std::int32_t boxLength = ToWhole(S(MaskEdit9));
-    const std::int32_t boxWidth = ToWhole(S(MaskEdit10));
-    const std::int32_t boxHeight = ToWhole(S(MaskEdit11));
-    if (!SizeGiven(boxLength, boxWidth, boxHeight))
-        return;
-    const double flute = FluteThickness(ComboBox1->currentText().toStdString(), DecimalSeparator());
-    MaskEdit1->setText(QString::number(BundleLengthFromBox(boxLength, boxWidth, flute)));
-    MaskEdit2->setText(QString::number(BundleWidthFromBox(boxWidth, boxHeight, flute)));
-    if (MaskEdit12->text().isEmpty())
-        return;
-    const std::int32_t perBundle = ToWhole(S(MaskEdit12));
-    if (perBundle <= 0)
-        return;
-    MaskEdit3->setText(QString::number(BundleHeightFromBoxes(perBundle, flute)));
-    if (!MaskEdit14->text().isEmpty())
-        MaskEdit13->setText(QString::number(BundlesForBoxes(ToWhole(S(MaskEdit14)), perBundle)));
+    CalculationInputs inputs = CurrentInputs();
+    const CalculationInputs before = inputs;
+    // The sizes derived before a count that does not convert are shown all the same.
+    auto showDerived = [&] {
+        const std::pair<QLineEdit*, std::string CalculationInputs::*> derived[] = {
+            {MaskEdit1, &CalculationInputs::BundleLength},
+            {MaskEdit2, &CalculationInputs::BundleWidth},
+            {MaskEdit3, &CalculationInputs::BundleHeight},
+            {MaskEdit13, &CalculationInputs::BundlesInOrder},
+        };
+        for (const auto& [field, text] : derived)
+            if (inputs.*text != before.*text)
+                field->setText(Q(inputs.*text));
+    };
+    try {
+        DeriveBundleFromBox(inputs, DecimalSeparator());
+    } catch (...) {
+        showDerived();
+        throw;
+    }
+    showDerived();
 }
 
 void TSDIAppForm::PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third,
@@ -439,20 +431,112 @@ void TSDIAppForm::Image2DblClick() {
 }
 
 const ImageCanvas* TSDIAppForm::ShownPicture() const {
+    if (planPicture)
+        return planPicture.get();
     return bestPicture ? bestPicture.get() : picture.get();
 }
 
-void TSDIAppForm::ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
-                             const TextBlockFields& fields) {
-    advice = std::make_unique<LayerAdvice>(AdviseLayer(plan, request));
+void TSDIAppForm::EnableSheetCommands() {
+    for (QAction* item : {N19, N20, N21, N22, N23})
+        item->setEnabled(lastCalculation != nullptr);
+}
+
+Alternation TSDIAppForm::CurrentAlternation() const {
+    return N23->isChecked() ? Alternation::On : Alternation::Off;
+}
+
+PlanPicture TSDIAppForm::ShownPlan() const {
+    if (bestPicture)
+        if (std::optional<PlanPicture> best =
+                BestPlanPicture(*lastCalculation, CurrentAlternation()))
+            return *best;
+    return TwoBlockPlanPicture(*lastCalculation, CurrentAlternation());
+}
+
+void TSDIAppForm::ShowPlanView(bool shown) {
+    planPicture.reset();
+    if (shown && lastCalculation && picture) {
+        const QImage& area = picture->Image();
+        auto drawing = std::make_unique<ImageCanvas>(area.width(), area.height());
+        // A small margin keeps the plan's text off the picture's edge.
+        constexpr int Margin = 6;
+        DrawPlanPicture(*drawing, ShownPlan(), Margin, Margin, area.width() - 2 * Margin,
+                        area.height() - 2 * Margin);
+        planPicture = std::move(drawing);
+    }
+    if (const ImageCanvas* shownPicture = ShownPicture())
+        Image2->SetImage(shownPicture->Image());
+}
+
+void TSDIAppForm::N22Click() {
+    ShowPlanView(N22->isChecked());
+}
+
+void TSDIAppForm::N23Click() {
+    ShowPlanView(N22->isChecked());
+}
+
+void TSDIAppForm::N19Click() {
+    if (!lastCalculation)
+        return;
+    const std::optional<QString> path =
+        desktop.SaveFileName(this, Q(Texts::Sheet::PdfFilter), Q(Texts::Sheet::ReportFileName));
+    if (!path)
+        return;
+    const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
+    if (!WriteReportPdf(path->toStdString(), page))
+        throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
+}
+
+void TSDIAppForm::N20Click() {
+    if (!lastCalculation)
+        return;
+    const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
+    const Desktop::PrintOutcome outcome =
+        desktop.PrintPage(this, [&page](QPainter& painter) { PaintReportPage(painter, page); });
+    if (outcome == Desktop::PrintOutcome::Failed)
+        throw std::runtime_error(Texts::Sheet::PrintFailed);
+}
+
+std::string TSDIAppForm::ShownSvg() const {
+    if (planPicture)
+        return PlanSvgDocument(ShownPlan());
+    const QImage& shownImage = ShownPicture()->Image();
+    SvgCanvas canvas(shownImage.width(), shownImage.height());
+    SceneState svgScene;
+    const Calculation& c = *lastCalculation;
+    if (bestPicture)
+        DrawBestLayerPicture(canvas, svgScene, pictureColour, *advice, shownImage.width(),
+                             shownImage.height(), bestTextLines);
+    else
+        DrawResultPicture(canvas, svgScene, pictureColour, c.Plan, c.Request.BundleLength,
+                          c.Request.BundleWidth, c.Request.BundleHeight, shownImage.width(),
+                          shownImage.height(), c.PictureText);
+    return canvas.Document();
+}
+
+void TSDIAppForm::N21Click() {
+    if (!lastCalculation || !ShownPicture())
+        return;
+    const std::optional<QString> path = desktop.SaveFileName(this, Q(Texts::Sheet::PictureFilter),
+                                                             Q(Texts::Sheet::PictureFileName));
+    if (!path)
+        return;
+    // The name chooses the kind: SVG by its extension, PNG otherwise.
+    const bool svg = path->endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const std::string content = svg ? ShownSvg() : PngFileContent(ShownPicture()->Image());
+    if (!WriteFileReplacing(path->toStdString(), content))
+        throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
+}
+
+void TSDIAppForm::ShowAdvice(const Calculation& result) {
+    advice = std::make_unique<LayerAdvice>(*result.Advice);
     QStringList lines;
-    for (const std::string& line : AdviceLines(*advice, fields.BundlesInOrder))
+    for (const std::string& line : result.AdviceLines)
         lines << Q(line);
     Label21->setText(lines.join('\n'));
     Label21->show();
-    bestTextLines.clear();
-    if (N12->isChecked())
-        bestTextLines = TextBlockLines(advice->BestPlan, fields);
+    bestTextLines = result.BestPictureText;
     const bool drawable = advice->Available && advice->Best.Count > 0;
     Button3->setEnabled(drawable);
     N18->setEnabled(drawable);
@@ -465,6 +549,8 @@ void TSDIAppForm::ShowBestLayer(bool shown) {
         bestPicture.reset();
         if (picture)
             Image2->SetImage(picture->Image());
+        if (N22->isChecked())
+            ShowPlanView(true);
         return;
     }
     auto drawing =
@@ -474,6 +560,9 @@ void TSDIAppForm::ShowBestLayer(bool shown) {
                          drawing->Image().height(), bestTextLines);
     bestPicture = std::move(drawing);
     Image2->SetImage(bestPicture->Image());
+    // The plan view follows the picture it stands for.
+    if (N22->isChecked())
+        ShowPlanView(true);
 }
 
 void TSDIAppForm::Button3Click() {
@@ -524,10 +613,12 @@ void TSDIAppForm::FormShow() {
         MaskEdit3->setText(Q(FormatGeneral(sizes[2], DecimalSeparator())));
     }
     if (!MaskEdit1->text().isEmpty() && !MaskEdit2->text().isEmpty() &&
-        !MaskEdit3->text().isEmpty() &&
-        SizeProductPositive(ToWhole(S(MaskEdit1)), ToWhole(S(MaskEdit2)), ToWhole(S(MaskEdit3)))) {
-        Button1Click();
-        Image2DblClick();
+        !MaskEdit3->text().isEmpty()) {
+        const auto [length, width, height] = ToWholeSizes(S(MaskEdit1), S(MaskEdit2), S(MaskEdit3));
+        if (SizeProductPositive(length, width, height)) {
+            Button1Click();
+            Image2DblClick();
+        }
     }
     LoadSettings();
 }
@@ -544,8 +635,14 @@ std::string TSDIAppForm::SettingsPath() const {
     return ::SettingsPath(desktop.ExecutableDir().toStdString());
 }
 
-StoredInputs TSDIAppForm::CurrentInputs() const {
-    StoredInputs inputs;
+CalculationInputs TSDIAppForm::CurrentInputs() const {
+    CalculationInputs inputs;
+    inputs.BundleLength = S(MaskEdit1);
+    inputs.BundleWidth = S(MaskEdit2);
+    inputs.BundleHeight = S(MaskEdit3);
+    inputs.BoxLength = S(MaskEdit9);
+    inputs.BoxWidth = S(MaskEdit10);
+    inputs.BoxHeight = S(MaskEdit11);
     inputs.PalletLength = S(MaskEdit4);
     inputs.PalletWidth = S(MaskEdit5);
     inputs.MaxHeight = S(MaskEdit6);
@@ -561,7 +658,7 @@ StoredInputs TSDIAppForm::CurrentInputs() const {
     return inputs;
 }
 
-void TSDIAppForm::ApplyInputs(const StoredInputs& inputs) {
+void TSDIAppForm::ApplyInputs(const CalculationInputs& inputs) {
     MaskEdit4->setText(Q(inputs.PalletLength));
     MaskEdit5->setText(Q(inputs.PalletWidth));
     MaskEdit6->setText(Q(inputs.MaxHeight));
@@ -577,7 +674,7 @@ void TSDIAppForm::ApplyInputs(const StoredInputs& inputs) {
 }
 
 void TSDIAppForm::LoadSettings() {
-    StoredInputs inputs = CurrentInputs();
+    CalculationInputs inputs = CurrentInputs();
     try {
         LoadSettingsFile(SettingsPath(), inputs);
     } catch (...) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "loaddraw/drawlayerplan.h"
 #include "render/PodNew.h"
+#include "shell/layerplans.h"
 
 #include <QMainWindow>
 
@@ -21,12 +23,9 @@ class ColourComboBox;
 class Desktop;
 class ImageCanvas;
 class PictureBox;
+struct Calculation;
+struct CalculationInputs;
 struct LayerAdvice;
-struct LoadFields;
-struct LoadPlan;
-struct LoadRequest;
-struct TextBlockFields;
-struct StoredInputs;
 
 // The main window: every input lives as text in its fields, every command reads the texts when it
 // runs and writes its results back into fields, labels and the picture.
@@ -53,6 +52,11 @@ class TSDIAppForm : public QMainWindow {
     void N8Click();        // open the user guide
     void N9Click();        // close the window
     void Button3Click();   // the advisor's best layer in the picture, or back to two blocks
+    void N19Click();       // save the report as PDF
+    void N20Click();       // print the report
+    void N21Click();       // save the picture shown as PNG or SVG
+    void N22Click();       // the layer plan in the picture area, or back to the 3D picture
+    void N23Click();       // the plan with the mirrored layer for alternating layers, or without
     void FormShow();       // the start sequence
     void LoadSettings();
     void SaveSettings();
@@ -110,6 +114,11 @@ class TSDIAppForm : public QMainWindow {
     QAction* N8;
     QAction* N9;
     QAction* N18; // the best layer in the picture, under N7
+    QAction* N19; // "Сохранить отчёт (PDF)…", under N7
+    QAction* N20; // "Печать…", under N7
+    QAction* N21; // "Сохранить рисунок…", under N7
+    QAction* N22; // "План слоя": the picture area shows the layer plan, under N7
+    QAction* N23; // "Слои чередуются": the plan shows the mirrored layer too, under N7
     QMenu* PopupMenu1;
     QAction* N3;
     QAction* N14;
@@ -130,16 +139,25 @@ class TSDIAppForm : public QMainWindow {
     void SetTabOrder();
     QLineEdit* AddField(int left, int top, int width, const char* label, const char* text = "");
     void PasteSizes(QLineEdit* first, QLineEdit* second, QLineEdit* third, const char* message);
-    void StartPicture();
-    void ShowAdvice(const LoadPlan& plan, const LoadRequest& request,
-                    const TextBlockFields& fields);
+    void StartPicture(Colour colour);
+    void ShowAdvice(const Calculation& result);
     void ShowBestLayer(bool shown);
     const ImageCanvas* ShownPicture() const;
+    // The floor sheet's commands are there once a calculation has run.
+    void EnableSheetCommands();
+    void ShowPlanView(bool shown);
+    // The plan the picture area shows: the best layer's while "Лучшая схема" is on and the best
+    // layer beats two blocks, otherwise the two-block layer's.
+    PlanPicture ShownPlan() const;
+    // The picture shown, as an SVG document.
+    std::string ShownSvg() const;
+    Alternation CurrentAlternation() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
-    LoadFields CurrentLoadFields() const;
-    StoredInputs CurrentInputs() const;
-    void ApplyInputs(const StoredInputs& inputs);
+    // Every input as the fields hold it.
+    CalculationInputs CurrentInputs() const;
+    // The inputs the settings file keeps, into their fields.
+    void ApplyInputs(const CalculationInputs& inputs);
 
     Desktop& desktop;
     QStringList arguments;
@@ -147,9 +165,13 @@ class TSDIAppForm : public QMainWindow {
     bool shown = false;
     SceneState scene;
     std::unique_ptr<ImageCanvas> picture;
-    Colour pictureColour = clSilver; // the picture's colour, for the best layer drawn later
+    Colour pictureColour{}; // the picture's colour, for the best layer drawn later
     // The advice of the last calculation, and its best layer's picture while it is shown.
     std::unique_ptr<LayerAdvice> advice;
     std::vector<std::string> bestTextLines;
     std::unique_ptr<ImageCanvas> bestPicture;
+    // The last calculation that ran to its end, which every output of the floor sheet reads,
+    // and the layer plan's picture while it is shown.
+    std::unique_ptr<Calculation> lastCalculation;
+    std::unique_ptr<ImageCanvas> planPicture;
 };

@@ -1,7 +1,7 @@
 #include "app/background.h"
 
-#include "app/canvas/imagecanvas.h"
-#include "app/shell/resultpicture.h"
+#include "canvas/imagecanvas.h"
+#include "shell/resultpicture.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #include "app/colourcombo.h"
 
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -4,8 +4,11 @@
 #include <QImage>
 
 #include <QString>
+
+#include <functional>
 #include <optional>
 
+class QPainter;
 class QWidget;
 
 // Everything the window does that blocks or reaches outside the process. The program uses
@@ -30,6 +33,16 @@ class Desktop {
     virtual void OpenDocument(const QString& path) = 0;
     // The directory that holds the running executable, without a trailing separator.
     virtual QString ExecutableDir() = 0;
+
+    // The save dialog: the chosen file's path, nothing when the user cancels. `filter` is in
+    // Qt's "Name (*.ext);;Name (*.ext)" form, `suggested` the file name offered first.
+    virtual std::optional<QString> SaveFileName(QWidget* owner, const QString& filter,
+                                                const QString& suggested) = 0;
+
+    enum class PrintOutcome { Printed, Cancelled, Failed };
+    // The print dialog with its preview, then `paint` on one A4 page whose origin is the page's
+    // corner, as often as the preview and the printer ask.
+    virtual PrintOutcome PrintPage(QWidget* owner, const std::function<void(QPainter&)>& paint) = 0;
 };
 
 class SystemDesktop : public Desktop {
@@ -42,4 +55,7 @@ class SystemDesktop : public Desktop {
     std::optional<QColor> PickColour(QWidget* owner, const QColor& initial) override;
     void OpenDocument(const QString& path) override;
     QString ExecutableDir() override;
+    std::optional<QString> SaveFileName(QWidget* owner, const QString& filter,
+                                        const QString& suggested) override;
+    PrintOutcome PrintPage(QWidget* owner, const std::function<void(QPainter&)>& paint) override;
 };

@@ -1,6 +1,6 @@
 #include "app/SDIMAIN.h"
 #include "app/desktop.h"
-#include "app/shell/texts.h"
+#include "shell/texts.h"
 
 #include <QApplication>
 

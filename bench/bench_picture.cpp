@@ -2,7 +2,7 @@
 // pallet to the last bundle, for loads of growing size, against the floor of painting the same
 // polygons with bare QPainter calls and against the geometry alone (a canvas that paints
 // nothing). Run with --benchmark_repetitions=5 for medians.
-#include "app/canvas/imagecanvas.h"
+#include "canvas/imagecanvas.h"
 #include "loaddraw/drawload.h"
 #include "planning/rectop.h"
 

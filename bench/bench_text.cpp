@@ -1,5 +1,5 @@
-#include "app/shell/sizetext.h"
 #include "planning/bundlecalc.h"
+#include "shell/sizetext.h"
 
 #include <benchmark/benchmark.h>
 

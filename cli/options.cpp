@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/resultpicture.h"
-#include "app/shell/texts.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resultpicture.h"
+#include "shell/texts.h"
 
 Options ParseArguments(const std::vector<std::string>& arguments) {
     Options o;
@@ -22,12 +22,18 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--box", &o.box},
         {"--best-png", &o.bestPng},
         {"--best-svg", &o.bestSvg},
+        {"--pdf", &o.pdf},
+        {"--plan-svg", &o.planSvg},
+        {"--plan-png", &o.planPng},
+        {"--best-plan-svg", &o.bestPlanSvg},
+        {"--best-plan-png", &o.bestPlanPng},
     };
     const std::pair<const char*, bool*> flags[] = {
         {"--height-without-pallet", &o.heightWithoutPallet},
         {"--no-text", &o.noText},
         {"--json", &o.json},
         {"--advice", &o.advice},
+        {"--alternate", &o.alternate},
         {"--help", &o.help},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {

@@ -1,56 +1,68 @@
 #include "cli/report.h"
 
-#include "app/canvas/imagecanvas.h"
-#include "app/canvas/svgcanvas.h"
-#include "app/settings/colourtext.h"
-#include "app/settings/settingsfile.h"
-#include "app/shell/advice.h"
-#include "app/shell/errorreport.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/loadfields.h"
-#include "app/shell/resultpicture.h"
-#include "app/shell/resulttexts.h"
-#include "app/shell/sizeguard.h"
-#include "app/shell/sizetext.h"
-#include "app/shell/texts.h"
+#include "canvas/imagecanvas.h"
+#include "canvas/svgcanvas.h"
 #include "cli/jsonoutput.h"
 #include "cli/options.h"
-#include "planning/bundlecalc.h"
-#include "planning/loadplan.h"
+#include "settings/colourtext.h"
+#include "settings/settingsfile.h"
+#include "shell/calculation.h"
+#include "shell/errorreport.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resultpicture.h"
+#include "shell/sizetext.h"
+#include "shell/texts.h"
+
+#include "report/planpicture.h"
+#include "report/reportcontent.h"
+#include "report/reportpage.h"
+#include "shell/layerplans.h"
 
 #include <QImage>
 #include <QString>
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace {
 
-std::array<std::string, 3> FieldTexts(const std::array<double, 3>& sizes, char separator) {
-    return {FormatGeneral(sizes[0], separator), FormatGeneral(sizes[1], separator),
-            FormatGeneral(sizes[2], separator)};
+// The three sizes of a size argument as the fields would hold them.
+void FillSizes(const std::vector<std::string>& arguments, char separator, std::string& length,
+               std::string& width, std::string& height) {
+    const std::array<double, 3> sizes = SizesFromArguments(arguments);
+    length = FormatGeneral(sizes[0], separator);
+    width = FormatGeneral(sizes[1], separator);
+    height = FormatGeneral(sizes[2], separator);
 }
 
-// The box fields turned into bundle fields, as "Расчет пачки" does.
-void DeriveBundleFromBox(const Options& o, char separator, LoadFields& fields,
-                         StoredInputs& inputs) {
-    const std::array<std::string, 3> box = FieldTexts(SizesFromArguments({*o.box}), separator);
-    const std::int32_t length = ToWhole(box[0]), width = ToWhole(box[1]), height = ToWhole(box[2]);
-    if (!SizeGiven(length, width, height))
-        return;
-    const double flute = FluteThickness(inputs.FluteProfile, separator);
-    fields.BundleLength = std::to_string(BundleLengthFromBox(length, width, flute));
-    fields.BundleWidth = std::to_string(BundleWidthFromBox(width, height, flute));
-    if (inputs.BoxesPerBundle.empty())
-        return;
-    const std::int32_t perBundle = ToWhole(inputs.BoxesPerBundle);
-    if (perBundle <= 0)
-        return;
-    fields.BundleHeight = std::to_string(BundleHeightFromBoxes(perBundle, flute));
-    if (!inputs.BoxesInOrder.empty())
-        inputs.BundlesInOrder =
-            std::to_string(BundlesForBoxes(ToWhole(inputs.BoxesInOrder), perBundle));
+// The options over the inputs they start from (the defaults, or the settings file's).
+void ApplyOptions(const Options& options, CalculationInputs& inputs) {
+    if (options.pallet)
+        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*options.pallet);
+    if (options.overhang)
+        std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*options.overhang);
+    if (options.maxHeight)
+        inputs.MaxHeight = *options.maxHeight;
+    if (options.heightWithoutPallet)
+        inputs.HeightIncludesPallet = false;
+    if (options.bundles)
+        inputs.BundlesInOrder = *options.bundles;
+    if (options.colour)
+        inputs.DrawingColour = ColourFromText(*options.colour);
+    if (options.profile)
+        inputs.FluteProfile = *options.profile;
+    if (options.perBundle)
+        inputs.BoxesPerBundle = *options.perBundle;
+    if (options.boxes)
+        inputs.BoxesInOrder = *options.boxes;
+    if (options.noText)
+        inputs.AddText = false;
+}
+
+// Writes a file through a temporary one, or stops the report naming it.
+void WriteOrFail(const std::string& path, const std::string& content) {
+    if (!WriteFileReplacing(path, content))
+        throw UsageError(Texts::Report::CannotWrite + path);
 }
 
 // Writes a picture drawn by `draw` into each file asked for.
@@ -61,133 +73,115 @@ void WritePicture(const std::optional<std::string>& png, const std::optional<std
     if (png) {
         ImageCanvas canvas(width, height);
         draw(canvas, width, height);
-        if (!canvas.Image().save(QString::fromStdString(*png), "PNG"))
-            throw UsageError(Texts::Report::CannotWrite + *png);
+        WriteOrFail(*png, PngFileContent(canvas.Image()));
     }
     if (svg) {
         SvgCanvas canvas(width, height);
         draw(canvas, width, height);
-        std::ofstream file(*svg, std::ios::binary | std::ios::trunc);
-        file << canvas.Document();
-        file.close();
-        if (!file)
-            throw UsageError(Texts::Report::CannotWrite + *svg);
+        WriteOrFail(*svg, canvas.Document());
     }
 }
 
-void WritePictures(const Options& o, const Result& r, std::pair<int, int> size, Colour colour,
-                   bool withText) {
-    if (!o.png && !o.svg && !o.bestPng && !o.bestSvg)
-        return;
-    const std::vector<std::string> noLines;
-    WritePicture(o.png, o.svg, size, [&](Canvas& canvas, int width, int height) {
+// The plans of the layer and the report page, each file asked for.
+void WriteSheets(const Options& options, const Calculation& result) {
+    const Alternation alternation = options.alternate ? Alternation::On : Alternation::Off;
+    // A plan picture's pixels: the size asked for, or room for a plan at about a pixel a
+    // millimetre.
+    const auto [width, height] =
+        options.size ? PictureSize(options) : std::pair<int, int>{1200, 1200};
+    const auto writePlan = [&](const std::optional<std::string>& svg,
+                               const std::optional<std::string>& png, const PlanPicture& plan) {
+        if (svg)
+            WriteOrFail(*svg, PlanSvgDocument(plan));
+        if (png)
+            WriteOrFail(*png, PngFileContent(PlanImage(plan, width, height)));
+    };
+    if (options.planSvg || options.planPng || options.bestPlanSvg || options.bestPlanPng) {
+        const PlanPicture twoBlocks = TwoBlockPlanPicture(result, alternation);
+        writePlan(options.planSvg, options.planPng, twoBlocks);
+        // Where nothing beats the two blocks, they are the best layer.
+        const std::optional<PlanPicture> best = BestPlanPicture(result, alternation);
+        writePlan(options.bestPlanSvg, options.bestPlanPng, best ? *best : twoBlocks);
+    }
+    if (options.pdf &&
+        !WriteReportPdf(*options.pdf, ReportPageFor(result, alternation, ReportTime())))
+        throw UsageError(Texts::Report::CannotWrite + *options.pdf);
+}
+
+void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
+    const Colour colour = result.Inputs.DrawingColour;
+    const LoadRequest& request = result.Request;
+    WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
         SceneState scene;
-        DrawResultPicture(canvas, scene, colour, r.plan, r.request.BundleLength,
-                          r.request.BundleWidth, r.request.BundleHeight, width, height,
-                          withText ? r.lines : noLines);
+        DrawResultPicture(canvas, scene, colour, result.Plan, request.BundleLength,
+                          request.BundleWidth, request.BundleHeight, width, height,
+                          result.PictureText);
     });
-    if (!r.advice)
+    if (!result.Advice)
         return;
-    const std::vector<std::string> bestLines =
-        withText ? TextBlockLines(r.advice->BestPlan, r.fields) : noLines;
-    WritePicture(o.bestPng, o.bestSvg, size, [&](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawBestLayerPicture(canvas, scene, colour, *r.advice, width, height, bestLines);
-    });
+    WritePicture(options.bestPng, options.bestSvg, size,
+                 [&](Canvas& canvas, int width, int height) {
+                     SceneState scene;
+                     DrawBestLayerPicture(canvas, scene, colour, *result.Advice, width, height,
+                                          result.BestPictureText);
+                 });
 }
 
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    const Options o = ParseArguments(arguments);
-    if (o.help) {
+    const Options options = ParseArguments(arguments);
+    if (options.help) {
         out << Texts::Report::Usage;
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
-    const std::pair<int, int> pictureSize = PictureSize(o);
+    const std::pair<int, int> pictureSize = PictureSize(options);
 
-    StoredInputs inputs;
-    if (o.settings) {
-        if (!std::filesystem::is_regular_file(*o.settings))
-            throw UsageError(Texts::Report::NoSettingsFile + *o.settings);
-        LoadSettingsFile(*o.settings, inputs);
+    CalculationInputs inputs;
+    if (options.settings) {
+        if (!std::filesystem::is_regular_file(*options.settings))
+            throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
+        LoadSettingsFile(*options.settings, inputs);
     }
-    if (o.pallet)
-        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*o.pallet);
-    if (o.overhang)
-        std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*o.overhang);
-    if (o.maxHeight)
-        inputs.MaxHeight = *o.maxHeight;
-    if (o.heightWithoutPallet)
-        inputs.HeightIncludesPallet = false;
-    if (o.bundles)
-        inputs.BundlesInOrder = *o.bundles;
-    if (o.colour)
-        inputs.DrawingColour = ColourFromText(*o.colour);
-    if (o.profile)
-        inputs.FluteProfile = *o.profile;
-    if (o.perBundle)
-        inputs.BoxesPerBundle = *o.perBundle;
-    if (o.boxes)
-        inputs.BoxesInOrder = *o.boxes;
-    if (o.noText)
-        inputs.AddText = false;
-
-    LoadFields fields;
-    fields.PalletLength = inputs.PalletLength;
-    fields.PalletWidth = inputs.PalletWidth;
-    fields.MaxHeight = inputs.MaxHeight;
-    fields.HeightIncludesPallet = inputs.HeightIncludesPallet;
-    fields.LengthOverhang = inputs.LengthOverhang;
-    fields.WidthOverhang = inputs.WidthOverhang;
-    if (o.box) {
-        DeriveBundleFromBox(o, separator, fields, inputs);
-        if (!fields.BundleLength.empty() && fields.BundleHeight.empty()) {
+    ApplyOptions(options, inputs);
+    if (options.box) {
+        FillSizes({*options.box}, separator, inputs.BoxLength, inputs.BoxWidth, inputs.BoxHeight);
+        DeriveBundleFromBox(inputs, separator);
+        if (!inputs.BundleLength.empty() && inputs.BundleHeight.empty()) {
             err << "stowly-cli: " << Texts::Report::NoBundleHeight << "\n";
             return 1;
         }
-    } else if (!o.bundle.empty()) {
-        const std::array<std::string, 3> sizes =
-            FieldTexts(SizesFromArguments(o.bundle), separator);
-        fields.BundleLength = sizes[0];
-        fields.BundleWidth = sizes[1];
-        fields.BundleHeight = sizes[2];
+    } else if (!options.bundle.empty()) {
+        FillSizes(options.bundle, separator, inputs.BundleLength, inputs.BundleWidth,
+                  inputs.BundleHeight);
     }
-    if (!BundleSizeReady(fields)) {
+    if (!BundleSizeReady(inputs)) {
         err << "stowly-cli: " << Texts::Report::NoBundleSize << "\n";
         return 1;
     }
 
-    Result r;
-    r.request = ReadLoadRequest(fields, separator);
-    r.plan = PlanLoad(r.request);
-    if (r.plan.Turned) {
-        std::swap(fields.PalletLength, fields.PalletWidth);
-        std::swap(fields.LengthOverhang, fields.WidthOverhang);
-    }
-    r.fields.PalletLength = fields.PalletLength;
-    r.fields.PalletWidth = fields.PalletWidth;
-    r.fields.BundleLength = fields.BundleLength;
-    r.fields.BundleWidth = fields.BundleWidth;
-    r.fields.BundleHeight = r.request.BundleHeight;
-    r.fields.DecimalSeparator = separator;
-    if (!inputs.BundlesInOrder.empty())
-        r.fields.BundlesInOrder = ToWhole(inputs.BundlesInOrder);
-    r.lines = TextBlockLines(r.plan, r.fields);
-    if (o.advice || o.bestPng || o.bestSvg)
-        r.advice = AdviseLayer(r.plan, r.request);
+    const bool adviceWanted = options.advice || options.bestPng || options.bestSvg || options.pdf ||
+                              options.bestPlanSvg || options.bestPlanPng;
+    const Calculation result =
+        Calculate(inputs, separator, adviceWanted ? AdviceWanted::Yes : AdviceWanted::No);
+    if (result.Failure)
+        std::rethrow_exception(result.Failure);
 
     // The figures first: a load too large to draw still gets them, then the refusal.
-    if (o.json) {
-        PrintJson(r, o.advice, out);
+    if (options.json) {
+        PrintJson(result, options.advice, out);
     } else {
-        for (const std::string& line : r.lines)
+        for (const std::string& line : result.TextBlock)
             out << line << "\n";
-        if (o.advice)
-            for (const std::string& line : AdviceLines(*r.advice, r.fields.BundlesInOrder))
+        if (options.advice)
+            for (const std::string& line : result.AdviceLines)
                 out << line << "\n";
     }
     out.flush();
-    WritePictures(o, r, pictureSize, inputs.DrawingColour, inputs.AddText);
+    // The sheets before the load pictures: a load too large to draw still gets its plan and
+    // its report page.
+    WriteSheets(options, result);
+    if (options.png || options.svg || options.bestPng || options.bestSvg)
+        WritePictures(options, result, pictureSize);
     return 0;
 }
 

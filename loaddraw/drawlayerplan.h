@@ -23,6 +23,12 @@ struct PlanTexts {
     std::string TooManyBundles;       // in place of the bundles of a layer too large to list
 };
 
+// One picture of the plan: the layers side by side and the words around them.
+struct PlanPicture {
+    std::vector<LayerPlan> Layers;
+    PlanTexts Texts;
+};
+
 // Where everything goes, in the millimetres of the first layer's frame (its pallet corner at
 // 0, 0, y growing away from the viewer's top edge).
 struct PlanLayout {

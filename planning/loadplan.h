@@ -3,12 +3,18 @@
 #include <cstdint>
 #include <stdexcept>
 
+// The euro pallet a calculation starts from and the stacking height allowed on it, in mm: the
+// window's first inputs, the report's defaults and a request nobody changed.
+inline constexpr std::int32_t StandardPalletLength = 1200;
+inline constexpr std::int32_t StandardPalletWidth = 800;
+inline constexpr std::int32_t StandardMaxHeight = 2000;
+
 // What the planner is asked: the pallet as entered, the bundle, the height allowance and the
 // largest overhang allowed along each pallet side.
 struct LoadRequest {
-    double PalletLength = 1200;
-    double PalletWidth = 800;
-    double MaxHeight = 2000;
+    double PalletLength = StandardPalletLength;
+    double PalletWidth = StandardPalletWidth;
+    double MaxHeight = StandardMaxHeight;
     bool HeightIncludesPallet = true;
     std::int32_t LengthOverhang = 0;
     std::int32_t WidthOverhang = 0;

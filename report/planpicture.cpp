@@ -1,7 +1,7 @@
 #include "report/planpicture.h"
 
-#include "app/canvas/imagecanvas.h"
-#include "app/canvas/svgcanvas.h"
+#include "canvas/imagecanvas.h"
+#include "canvas/svgcanvas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,12 +9,6 @@
 
 // The layer plan as a file: one drawing routine, two documents.
 
-// One picture of the plan: the layers side by side and the words around them.
-struct PlanPicture {
-    std::vector<LayerPlan> Layers;
-    PlanTexts Texts;
-};
-
 // An SVG document in millimetres: the viewBox in millimetres with the first pallet's corner at
 // 0, 0, x along the pallet length and y along its width, every bundle one
 // <rect class="bundle" x= y= width= height=/>.

@@ -1,11 +1,14 @@
 #include "report/reportpage.h"
 
-#include "app/canvas/paintercanvas.h"
-#include "app/canvas/picturefont.h"
+#include "canvas/paintercanvas.h"
+#include "canvas/picturefont.h"
 #include "loaddraw/drawblockpattern.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -188,4 +191,12 @@ bool WriteFileReplacing(const std::string& path, const std::string& content) {
         return false;
     }
     return file.commit();
+}
+
+std::string PngFileContent(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
 }

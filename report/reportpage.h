@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QImage;
 class QPainter;
 
 // The one-page report: a header with the program's name and the time, the inputs as read, the
@@ -38,6 +39,9 @@ void PaintReportPage(QPainter& painter, const ReportPage& page);
 // Writes the page as a one-page A4 PDF, through a temporary file renamed over `path` once all is
 // written. Returns false, leaving any file at `path` as it was, when it cannot be written.
 bool WriteReportPdf(const std::string& path, const ReportPage& page);
+
+// A picture as the bytes of a PNG file.
+std::string PngFileContent(const QImage& image);
 
 // Writes `content` to `path` the same way.
 bool WriteFileReplacing(const std::string& path, const std::string& content);

@@ -175,6 +175,13 @@ TEST_F(WithSettingsFile, FractionalCommandLineSizeStopsTheStartBeforeTheSettings
     EXPECT_EQ(desktop.imagesCopied, 0);
 }
 
+TEST_F(WithSettingsFile, SeveralFractionalSizesNameTheFirst) {
+    auto form = Start({"1.5", "2.5", "3.5"});
+    EXPECT_EQ(desktop.errors, QStringList{"'1.5' is not a valid integer value."});
+    form->RunCommand([&form] { form->Button1Click(); });
+    EXPECT_EQ(desktop.errors.value(1), "'1.5' is not a valid integer value.");
+}
+
 } // namespace
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/canvas/imagecanvas.h"
+#include "canvas/imagecanvas.h"
 
 #include <QImage>
 

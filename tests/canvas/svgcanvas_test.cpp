@@ -1,4 +1,4 @@
-#include "app/canvas/svgcanvas.h"
+#include "canvas/svgcanvas.h"
 #include "loaddraw/drawload.h"
 
 #include <QString>

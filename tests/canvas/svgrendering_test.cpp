@@ -1,5 +1,5 @@
-#include "app/canvas/imagecanvas.h"
-#include "app/canvas/svgcanvas.h"
+#include "canvas/imagecanvas.h"
+#include "canvas/svgcanvas.h"
 #include "loaddraw/drawload.h"
 #include "planning/rectop.h"
 

@@ -1,4 +1,5 @@
 #include "cli/report.h"
+#include "tests/report/pdftools.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -82,6 +83,8 @@ const ErrorCase errorCases[] = {
     {{"600x400x300", "--overhang", "5.5x0"}, 2, "'5.5' is not a valid integer value."},
     {{"600x400x300", "--bundles", "many"}, 2, "'many' is not a valid integer value."},
     {{"600x400x300.5"}, 2, "'300.5' is not a valid integer value."},
+    // Several fractional sizes: the first in reading order is named.
+    {{"1.5", "2.5", "3.5"}, 2, "'1.5' is not a valid integer value."},
     {{"600x400x300", "--frobnicate"}, 2, "unknown option: --frobnicate"},
     {{"600x400x300", "--pallet"}, 2, "option needs a value: --pallet"},
     {{"1", "2", "3", "4"}, 2, "too many"},
@@ -217,7 +220,7 @@ TEST(Report, AdviceJsonListsEveryPlacementOfTheBestLayer) {
     EXPECT_NE(r.out.find("\"bestLayer\": {\"count\": 6, \"upperBound\": 6, \"optimal\": true"),
               std::string::npos)
         << r.out;
-    const std::size_t start = r.out.find("\"placements\": [");
+    const std::size_t start = r.out.find("\"placements\": [", r.out.find("\"bestLayer\""));
     ASSERT_NE(start, std::string::npos);
     const std::string placements = r.out.substr(start, r.out.find("]]", start) - start);
     const std::regex placement("\\[(\\d+), (\\d+), (\\d+), (\\d+)");
@@ -254,6 +257,89 @@ TEST(Report, LoadTooLargeToDrawStillPrintsItsFigures) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.out.find("Всего в укладке 1776000000 пачек.\n"), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("500000"), std::string::npos) << r.err;
+}
+
+} // namespace
+
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(Report, WritesTheLayerPlansOfBothLayersAsSvgAndPng) {
+    QTemporaryDir dir;
+    const std::string svg = dir.filePath("plan.svg").toStdString();
+    const std::string png = dir.filePath("plan.png").toStdString();
+    const std::string bestSvg = dir.filePath("best.svg").toStdString();
+    const std::string bestPng = dir.filePath("best.png").toStdString();
+    // 410 x 310: five bundles in two blocks, six in the advisor's layer.
+    const Outcome r = Report({"410x310x100", "--plan-svg", svg, "--plan-png", png,
+                              "--best-plan-svg", bestSvg, "--best-plan-png", bestPng});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Count(ReadFile(svg), "<rect class=\"bundle\""), 5u);
+    EXPECT_EQ(Count(ReadFile(bestSvg), "<rect class=\"bundle\""), 6u);
+    for (const std::string& picture : {png, bestPng}) {
+        const QImage image(QString::fromStdString(picture));
+        EXPECT_FALSE(image.isNull()) << picture;
+        EXPECT_LE(image.width(), 1200);
+        EXPECT_LE(image.height(), 1200);
+    }
+}
+
+TEST(Report, AlternateAddsTheMirroredLayerOrSaysMirroringChangesNothing) {
+    QTemporaryDir dir;
+    const std::string svg = dir.filePath("plan.svg").toStdString();
+    ASSERT_EQ(Report({"250x150x100", "--plan-svg", svg, "--alternate"}).status, 0);
+    EXPECT_EQ(Count(ReadFile(svg), "<rect class=\"bundle\""), 50u);
+    // 300 x 200 fills 1200 x 800 in a plain grid: the mirror image is the same layer.
+    ASSERT_EQ(Report({"300x200x100", "--plan-svg", svg, "--alternate"}).status, 0);
+    const std::string grid = ReadFile(svg);
+    EXPECT_EQ(Count(grid, "<rect class=\"bundle\""), 16u);
+    EXPECT_NE(grid.find("Зеркальный слой совпадает с исходным"), std::string::npos);
+}
+
+TEST(Report, PdfHoldsEveryResultLineAndAnUnwritablePathNamesTheFile) {
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("report.pdf").toStdString();
+    const Outcome r =
+        Report({"410x300x100", "--overhang", "50x0", "--bundles", "1000", "--pdf", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    const std::string text = PdfText(pdf);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    for (const char* input : {"Пачка: 410 x 300 x 100 мм", "Поддон: 1200 x 800 мм",
+                              "Макс. свес: по длине 50 мм, по ширине 0 мм"})
+        EXPECT_NE(text.find(input), std::string::npos) << input;
+
+    const std::string blocked = dir.filePath("report.pdf/inside.pdf").toStdString();
+    const Outcome failed = Report({"410x300x100", "--pdf", blocked});
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_NE(failed.err.find(blocked), std::string::npos) << failed.err;
+}
+
+TEST(Report, PdfOfALoadTooLargeToDrawCarriesTheRefusalInsteadOfThePicture) {
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("report.pdf").toStdString();
+    const Outcome r = Report({"1x1x1", "--pdf", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(PdfText(pdf).find("Слишком много пачек для схемы укладки"), std::string::npos);
+}
+
+TEST(Report, JsonGivesTheTwoBlockPlacementsInTheBestLayersForm) {
+    const Outcome r = Report({"250x150x100", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // 16 turned in the crosswise block from the corner, then the lengthwise block.
+    EXPECT_NE(r.out.find("\"twoBlockLayer\": {\"count\": 25, \"placements\": [[0, 0, 150, 250], "
+                         "[150, 0, 150, 250]"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("[0, 500, 250, 150]"), std::string::npos);
+    EXPECT_NE(r.out.find("[1000, 500, 150, 250]]}"), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-#include "app/settings/colourtext.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
+#include "settings/colourtext.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 #include <gtest/gtest.h>
 

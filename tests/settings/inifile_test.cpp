@@ -1,4 +1,4 @@
-#include "app/settings/inifile.h"
+#include "settings/inifile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/settings/replacefile.h"
-#include "app/settings/settingsfile.h"
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/texts.h"
+#include "settings/replacefile.h"
+#include "settings/settingsfile.h"
+#include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 #include <gtest/gtest.h>
 

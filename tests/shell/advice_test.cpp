@@ -1,4 +1,4 @@
-#include "app/shell/advice.h"
+#include "shell/advice.h"
 
 #include "tests/support/loadrequests.h"
 

@@ -1,4 +1,4 @@
-#include "app/shell/fieldnumbers.h"
+#include "shell/fieldnumbers.h"
 
 #include "tests/support/commalocale.h"
 

@@ -1,5 +1,5 @@
-#include "app/shell/resultpicture.h"
-#include "app/shell/resulttexts.h"
+#include "shell/resultpicture.h"
+#include "shell/resulttexts.h"
 #include "tests/support/loadrequests.h"
 #include "tests/support/recordingcanvas.h"
 

@@ -1,5 +1,5 @@
-#include "app/shell/fieldnumbers.h"
-#include "app/shell/sizetext.h"
+#include "shell/fieldnumbers.h"
+#include "shell/sizetext.h"
 
 #include <gtest/gtest.h>
 

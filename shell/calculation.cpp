@@ -1,0 +1,104 @@
+#include "shell/calculation.h"
+
+#include "planning/bundlecalc.h"
+#include "shell/fieldnumbers.h"
+#include "shell/resulttexts.h"
+#include "shell/sizeguard.h"
+
+#include <clocale>
+#include <utility>
+
+bool BundleSizeReady(const CalculationInputs& inputs) {
+    if (inputs.BundleLength.empty() || inputs.BundleWidth.empty() || inputs.BundleHeight.empty())
+        return false;
+    const auto [length, width, height] =
+        ToWholeSizes(inputs.BundleLength, inputs.BundleWidth, inputs.BundleHeight);
+    return SizeGiven(length, width, height);
+}
+
+void DeriveBundleFromBox(CalculationInputs& inputs, char decimalSeparator) {
+    if (inputs.BoxLength.empty() || inputs.BoxWidth.empty() || inputs.BoxHeight.empty())
+        return;
+    const auto [length, width, height] =
+        ToWholeSizes(inputs.BoxLength, inputs.BoxWidth, inputs.BoxHeight);
+    if (!SizeGiven(length, width, height))
+        return;
+    const double flute = FluteThickness(inputs.FluteProfile, decimalSeparator);
+    inputs.BundleLength = std::to_string(BundleLengthFromBox(length, width, flute));
+    inputs.BundleWidth = std::to_string(BundleWidthFromBox(width, height, flute));
+    if (inputs.BoxesPerBundle.empty())
+        return;
+    const std::int32_t perBundle = ToWhole(inputs.BoxesPerBundle);
+    if (perBundle <= 0)
+        return;
+    inputs.BundleHeight = std::to_string(BundleHeightFromBoxes(perBundle, flute));
+    if (!inputs.BoxesInOrder.empty())
+        inputs.BundlesInOrder =
+            std::to_string(BundlesForBoxes(ToWhole(inputs.BoxesInOrder), perBundle));
+}
+
+LoadRequest ReadLoadRequest(const CalculationInputs& inputs, char decimalSeparator) {
+    LoadRequest request;
+    request.LengthOverhang = ToWhole(inputs.LengthOverhang);
+    request.WidthOverhang = ToWhole(inputs.WidthOverhang);
+    request.PalletLength = ToReal(inputs.PalletLength, decimalSeparator);
+    request.PalletWidth = ToReal(inputs.PalletWidth, decimalSeparator);
+    request.MaxHeight = ToReal(inputs.MaxHeight, decimalSeparator);
+    request.HeightIncludesPallet = inputs.HeightIncludesPallet;
+    request.BundleLength = ToReal(inputs.BundleLength, decimalSeparator);
+    request.BundleWidth = ToReal(inputs.BundleWidth, decimalSeparator);
+    request.BundleHeight = ToReal(inputs.BundleHeight, decimalSeparator);
+    return request;
+}
+
+Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, AdviceWanted advice) {
+    Calculation result;
+    result.Inputs = inputs;
+    result.Request = ReadLoadRequest(inputs, decimalSeparator);
+    result.Plan = PlanLoad(result.Request);
+    const LoadPlan& plan = result.Plan;
+    CalculationInputs& turned = result.Inputs;
+    if (plan.Turned) {
+        std::swap(turned.PalletLength, turned.PalletWidth);
+        std::swap(turned.LengthOverhang, turned.WidthOverhang);
+    }
+    result.Lines.Total = TotalLine(plan);
+    result.Lines.Layers = LayersLine(plan);
+    result.Lines.Overhangs = OverhangsLine(plan);
+    if (!inputs.BundlesInOrder.empty()) {
+        try {
+            result.BundlesInOrder = ToWhole(inputs.BundlesInOrder);
+        } catch (const ConversionError&) {
+            result.Failure = std::current_exception();
+            return result;
+        }
+        result.Lines.Pallets = PalletsLine(plan, *result.BundlesInOrder);
+    }
+
+    TextBlockFields fields;
+    fields.PalletLength = turned.PalletLength;
+    fields.PalletWidth = turned.PalletWidth;
+    fields.BundleLength = turned.BundleLength;
+    fields.BundleWidth = turned.BundleWidth;
+    fields.BundleHeight = result.Request.BundleHeight;
+    fields.BundlesInOrder = result.BundlesInOrder;
+    fields.DecimalSeparator = decimalSeparator;
+    result.TextBlock = TextBlockLines(plan, fields);
+    if (inputs.AddText)
+        result.PictureText = result.TextBlock;
+    if (advice == AdviceWanted::Yes) {
+        result.Advice = AdviseLayer(plan, result.Request);
+        result.AdviceLines = AdviceLines(*result.Advice, result.BundlesInOrder);
+        if (inputs.AddText)
+            result.BestPictureText = TextBlockLines(result.Advice->BestPlan, fields);
+    }
+    return result;
+}
+
+char LocaleDecimalSeparator() {
+    const std::lconv* conventions = std::localeconv();
+    if (conventions != nullptr && conventions->decimal_point != nullptr &&
+        conventions->decimal_point[0] != '\0' && conventions->decimal_point[1] == '\0')
+        return conventions->decimal_point[0];
+    return '.';
+}

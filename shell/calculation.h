@@ -1,0 +1,73 @@
+#pragma once
+
+#include "planning/loadplan.h"
+#include "shell/advice.h"
+#include "shell/calculationinputs.h"
+
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The calculation every front end runs: the window reads its fields into CalculationInputs,
+// calls these, and writes the answer back; the report fills the inputs from its options and
+// prints the answer. An output added later reads Calculation and nothing else.
+
+// The guard of the calculation: false when a bundle size is missing or zero, so that the command
+// does nothing. The sizes convert in reading order: ConversionError names the first field that
+// is not a whole number.
+bool BundleSizeReady(const CalculationInputs& inputs);
+
+// What "Расчет пачки" does: the bundle from the box group. Nothing changes while a box size is
+// missing or zero; the length and width follow from the box and the flute, the height needs the
+// boxes per bundle, the bundles in the order need the boxes in the order as well. The inputs are
+// changed step by step, so when a later count does not convert (ConversionError) the sizes
+// derived before it stay changed, as the window shows them.
+void DeriveBundleFromBox(CalculationInputs& inputs, char decimalSeparator);
+
+// Reads the request in the calculation's order: the overhangs as whole numbers, then the pallet,
+// the height and the bundle as reals. Raises ConversionError at the first text that does not
+// convert.
+LoadRequest ReadLoadRequest(const CalculationInputs& inputs, char decimalSeparator);
+
+// The result lines beside the picture: the total, the layers, the overhangs, and the pallets
+// an order fills when the order is given.
+struct ResultLines {
+    std::string Total, Layers, Overhangs;
+    std::optional<std::string> Pallets;
+};
+
+enum class AdviceWanted { No, Yes };
+
+// Everything one calculation gives its outputs.
+struct Calculation {
+    // The inputs as they stand after the plan: when it turned the pallet, the pallet sides and
+    // the overhangs are exchanged, as the window's fields show them.
+    CalculationInputs Inputs;
+    LoadRequest Request;
+    LoadPlan Plan;
+    std::optional<std::int64_t> BundlesInOrder;
+    ResultLines Lines;
+    // The text block, top line first: the report prints it, the picture shows it when the text
+    // option is on (PictureText is then the same lines, otherwise empty).
+    std::vector<std::string> TextBlock;
+    std::vector<std::string> PictureText;
+    // The layer advisor's answer, when it was wanted: the advice, its lines, and the text block
+    // of the best layer's picture (empty with the text option off).
+    std::optional<LayerAdvice> Advice;
+    std::vector<std::string> AdviceLines;
+    std::vector<std::string> BestPictureText;
+    // A failure met after the plan and the first three lines were made: the bundles in the order
+    // do not convert. Everything after it is left empty; an output shows what stands and then
+    // raises it, so the user sees the figures and the error, as the window always did.
+    std::exception_ptr Failure;
+};
+
+// The load calculation for inputs that passed BundleSizeReady. Raises ConversionError for a
+// pallet, height, overhang or bundle text that does not convert and PlanTooLargeError for sizes
+// the planner refuses.
+Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, AdviceWanted advice);
+
+// The user's decimal separator, from the process locale.
+char LocaleDecimalSeparator();
