@@ -9,12 +9,12 @@
 namespace {
 
 // A typical load of cartons on a euro pallet, in the colour of corrugated board.
-LoadPlan ShowcaseLoad() {
+LoadRequest ShowcaseRequest() {
     LoadRequest request;
     request.BundleLength = 600;
     request.BundleWidth = 400;
     request.BundleHeight = 300;
-    return PlanLoad(request);
+    return request;
 }
 
 constexpr int ShowcaseSize = 170;
@@ -27,12 +27,11 @@ QImage BackgroundPicture(QSize size) {
     const QColor face = QPalette().color(QPalette::Window);
     background.fill(face);
 
-    const LoadPlan plan = ShowcaseLoad();
-    ImageCanvas canvas(ShowcaseSize, ShowcaseSize + TextBandHeight);
-    SceneState scene;
-    DrawResultPicture(canvas, scene, MakeColour(205, 170, 125), plan, 600, 400, 300, ShowcaseSize,
-                      ShowcaseSize + TextBandHeight, {});
-    QImage drawing = canvas.Image().copy(0, TextBandHeight, ShowcaseSize, ShowcaseSize);
+    const LoadRequest request = ShowcaseRequest();
+    ImageCanvas canvas(ShowcaseSize, ShowcaseSize + SceneTopBand);
+    DrawResultPicture(canvas, MakeColour(205, 170, 125), PlanLoad(request), request, ShowcaseSize,
+                      ShowcaseSize + SceneTopBand, {});
+    QImage drawing = canvas.Image().copy(0, SceneTopBand, ShowcaseSize, ShowcaseSize);
     // White is the drawing's paper: let the face colour take its place.
     for (int y = 0; y < drawing.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(drawing.scanLine(y));

@@ -1,5 +1,6 @@
 #include "app/colourcombo.h"
 
+#include "shell/calculationinputs.h"
 #include "shell/texts.h"
 
 #include <QPainter>
@@ -10,11 +11,11 @@ namespace {
 constexpr int ColourRole = Qt::UserRole;
 const QSize SwatchSize(84, 14);
 
-QColor ToQColor(Colour c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+QColor ToQColor(Colour colour) {
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
-Colour FromQColor(const QColor& c) {
-    return MakeColour(c.red(), c.green(), c.blue());
+Colour FromQColor(const QColor& colour) {
+    return MakeColour(colour.red(), colour.green(), colour.blue());
 }
 
 QIcon Swatch(Colour colour) {
@@ -48,7 +49,7 @@ ColourComboBox::ColourComboBox(ColourDialog dialog, QWidget* parent)
     for (Colour colour : X11Colours())
         addItem(Swatch(colour), QString(), QVariant::fromValue<uint>(colour));
     addItem(QString::fromUtf8(Texts::CustomColour));
-    SetSelectedColour(clSilver);
+    SetSelectedColour(CalculationInputs{}.DrawingColour);
     connect(this, &QComboBox::activated, this, &ColourComboBox::OnActivated);
 }
 

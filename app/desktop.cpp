@@ -1,5 +1,8 @@
 #include "app/desktop.h"
 
+#include "app/ownpalletsdialog.h"
+#include "app/weightsdialog.h"
+#include "shell/calculation.h"
 #include "shell/texts.h"
 
 #include <QClipboard>
@@ -53,6 +56,22 @@ std::optional<QColor> SystemDesktop::PickColour(QWidget* owner, const QColor& in
     if (!colour.isValid())
         return std::nullopt;
     return colour;
+}
+
+std::optional<WeightFields> SystemDesktop::EditWeights(QWidget* owner,
+                                                       const WeightFields& current) {
+    WeightsDialog dialog(current, LocaleDecimalSeparator(), owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Fields();
+}
+
+std::optional<std::vector<PalletPreset>>
+SystemDesktop::EditOwnPallets(QWidget* owner, const std::vector<PalletPreset>& current) {
+    OwnPalletsDialog dialog(current, LocaleDecimalSeparator(), owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Pallets();
 }
 
 void SystemDesktop::OpenDocument(const QString& path) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "shell/weightfields.h"
+#include "planning/pallets.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -7,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QWidget;
@@ -28,6 +32,13 @@ class Desktop {
 
     // The full custom-colour dialog; nothing when the user cancels.
     virtual std::optional<QColor> PickColour(QWidget* owner, const QColor& initial) = 0;
+
+    // "Масса…": the weight texts as the user leaves them; nothing when the user cancels.
+    virtual std::optional<WeightFields> EditWeights(QWidget* owner,
+                                                    const WeightFields& current) = 0;
+    // "Свои поддоны…": the user's own pallets as the user leaves them; nothing on cancel.
+    virtual std::optional<std::vector<PalletPreset>>
+    EditOwnPallets(QWidget* owner, const std::vector<PalletPreset>& current) = 0;
 
     // Opens a document with the desktop's default program; the outcome is not reported.
     virtual void OpenDocument(const QString& path) = 0;
@@ -53,6 +64,9 @@ class SystemDesktop : public Desktop {
     QString ClipboardText() override;
     void SetClipboardImage(const QImage& image) override;
     std::optional<QColor> PickColour(QWidget* owner, const QColor& initial) override;
+    std::optional<WeightFields> EditWeights(QWidget* owner, const WeightFields& current) override;
+    std::optional<std::vector<PalletPreset>>
+    EditOwnPallets(QWidget* owner, const std::vector<PalletPreset>& current) override;
     void OpenDocument(const QString& path) override;
     QString ExecutableDir() override;
     std::optional<QString> SaveFileName(QWidget* owner, const QString& filter,

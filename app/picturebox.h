@@ -12,6 +12,10 @@ class PictureBox : public QWidget {
 
     void SetImage(const QImage& image);
     const QImage& Image() const { return image; }
+    // A faded picture belongs to inputs changed since: it is shown washed out, and the image
+    // itself (the one copied) stays as drawn.
+    void SetFaded(bool faded);
+    bool Faded() const { return faded; }
 
   signals:
     void DoubleClicked();
@@ -22,4 +26,5 @@ class PictureBox : public QWidget {
 
   private:
     QImage image;
+    bool faded = false;
 };

@@ -89,7 +89,9 @@ std::string XmlEscape(const std::string& text) {
     return out;
 }
 
-SvgCanvas::SvgCanvas(int width, int height) : SvgCanvas(0, 0, width, height) {}
+SvgCanvas::SvgCanvas(int width, int height, bool visibleOnly) : SvgCanvas(0, 0, width, height) {
+    visibleOnly_ = visibleOnly;
+}
 
 SvgCanvas::SvgCanvas(int left, int top, int width, int height)
     : left_(left), top_(top), width_(width), height_(height) {

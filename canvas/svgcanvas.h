@@ -7,15 +7,19 @@
 
 // The picture as a standalone SVG document: every operation becomes one element, in drawing
 // order, so later shapes cover earlier ones exactly as on the pixel canvas. Polygons keep the
-// integer pixel points they were given. No Qt here: the document is plain text.
+// integer pixel points they were given. By default the document is the full operation list,
+// every polygon of every box; a visible-only document gets the polygons a picture gets. No Qt
+// here: the document is plain text.
 class SvgCanvas : public StatefulCanvas {
   public:
     // A white picture of the given size; throws std::invalid_argument for a size that is not
     // positive.
-    SvgCanvas(int width, int height);
+    SvgCanvas(int width, int height, bool visibleOnly = false);
     // A picture whose top-left corner is (left, top) in its own units rather than 0, 0; the plan
     // keeps the pallet's corner at the origin this way.
     SvgCanvas(int left, int top, int width, int height);
+
+    bool KeepsEveryPolygon() const override { return !visibleOnly_; }
 
     // The whole document as drawn so far.
     std::string Document() const;
@@ -42,6 +46,7 @@ class SvgCanvas : public StatefulCanvas {
     int top_ = 0;
     int width_;
     int height_;
+    bool visibleOnly_ = false;
     std::string body_;
     int groupPenWidth_ = -1;             // the stroke width of the open group, -1 when none is open
     std::set<Colour> backgroundFilters_; // colours that already have a text-background filter

@@ -1,8 +1,11 @@
 #include "cli/report.h"
+#include "shell/texts.h"
 
 #include <QGuiApplication>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -25,5 +28,13 @@ int main(int argc, char* argv[]) {
     std::vector<std::string> arguments;
     for (const QString& argument : QGuiApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
-    return RunReport(arguments, std::cout, std::cerr);
+    const int status = RunReport(arguments, std::cout, std::cerr);
+    // The last buffered bytes may reach the file only now: a failure here still fails the
+    // report, unless it failed already and said why.
+    if (std::fclose(stdout) != 0 && status == 0) {
+        std::fprintf(stderr, "stowly-cli: %s%s: %s\n", Texts::Report::CannotWrite,
+                     Texts::Report::StandardOutput, std::strerror(errno));
+        return 2;
+    }
+    return status;
 }

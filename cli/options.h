@@ -20,20 +20,27 @@ struct Options {
     std::optional<std::string> perBundle, boxes, settings, png, svg, size, bestPng, bestSvg;
     std::optional<std::string> pdf, planSvg, planPng, bestPlanSvg, bestPlanPng;
     bool alternate = false;
+    bool svgVisibleOnly = false;
+    std::optional<std::string> boxWeight, bundleWeight, palletWeight, maxGross;
+    bool listPallets = false;
     bool heightWithoutPallet = false;
     bool noText = false;
     bool json = false;
     bool advice = false;
     bool help = false;
+    bool version = false;
 };
 
-// The options of the command line, "--option value" or "--option=value"; anything else is a
-// bundle size argument. Raises UsageError.
+// The options of the command line, "--option value" or "--option=value", and "-h"; anything
+// else is a bundle size argument. Raises UsageError.
 Options ParseArguments(const std::vector<std::string>& arguments);
 
-// "1200x800" into its two texts; the separator is x, X, * or the Cyrillic х. A text without one
-// gives itself twice.
+// "1200x800" into its two texts; the separator is x, X, * or the Cyrillic х. Nothing for a text
+// without one.
+std::optional<std::pair<std::string, std::string>> SplitBoth(const std::string& text);
+
+// As SplitBoth, but a text without a separator gives itself twice.
 std::pair<std::string, std::string> SplitPair(const std::string& text);
 
-// The picture size of --size, or the window's picture. Raises UsageError or ConversionError.
+// The picture size of --size, or the window's picture. Raises UsageError.
 std::pair<int, int> PictureSize(const Options& options);

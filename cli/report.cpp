@@ -3,33 +3,36 @@
 #include "canvas/imagecanvas.h"
 #include "canvas/svgcanvas.h"
 #include "cli/jsonoutput.h"
+#include "cli/optioncheck.h"
 #include "cli/options.h"
+#include "cli/palletoptions.h"
 #include "settings/colourtext.h"
+#include "settings/replacefile.h"
 #include "settings/settingsfile.h"
+#include "report/planpicture.h"
+#include "report/reportcontent.h"
+#include "report/reportpage.h"
 #include "shell/calculation.h"
 #include "shell/errorreport.h"
 #include "shell/fieldnumbers.h"
+#include "shell/layerplans.h"
 #include "shell/resultpicture.h"
 #include "shell/sizetext.h"
 #include "shell/texts.h"
 
-#include "report/planpicture.h"
-#include "report/reportcontent.h"
-#include "report/reportpage.h"
-#include "shell/layerplans.h"
-
 #include <QImage>
-#include <QString>
 
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <sstream>
 
 namespace {
 
 // The three sizes of a size argument as the fields would hold them.
 void FillSizes(const std::vector<std::string>& arguments, char separator, std::string& length,
                std::string& width, std::string& height) {
-    const std::array<double, 3> sizes = SizesFromArguments(arguments);
+    const std::array<double, 3> sizes = SizesFromArguments(arguments, separator);
     length = FormatGeneral(sizes[0], separator);
     width = FormatGeneral(sizes[1], separator);
     height = FormatGeneral(sizes[2], separator);
@@ -37,8 +40,7 @@ void FillSizes(const std::vector<std::string>& arguments, char separator, std::s
 
 // The options over the inputs they start from (the defaults, or the settings file's).
 void ApplyOptions(const Options& options, CalculationInputs& inputs) {
-    if (options.pallet)
-        std::tie(inputs.PalletLength, inputs.PalletWidth) = SplitPair(*options.pallet);
+    ApplyPalletAndWeightOptions(options, inputs);
     if (options.overhang)
         std::tie(inputs.LengthOverhang, inputs.WidthOverhang) = SplitPair(*options.overhang);
     if (options.maxHeight)
@@ -48,7 +50,7 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
     if (options.bundles)
         inputs.BundlesInOrder = *options.bundles;
     if (options.colour)
-        inputs.DrawingColour = ColourFromText(*options.colour);
+        inputs.DrawingColour = ColourFromOption(*options.colour);
     if (options.profile)
         inputs.FluteProfile = *options.profile;
     if (options.perBundle)
@@ -59,26 +61,35 @@ void ApplyOptions(const Options& options, CalculationInputs& inputs) {
         inputs.AddText = false;
 }
 
-// Writes a file through a temporary one, or stops the report naming it.
-void WriteOrFail(const std::string& path, const std::string& content) {
-    if (!WriteFileReplacing(path, content))
+// The whole output file or nothing under its name: a full disk, a failed close or a device that
+// refuses the bytes (/dev/full) is an error naming the file.
+void WriteOutput(const std::string& path, const std::string& content) {
+    if (!WriteFileContent(path, content))
+        throw UsageError(Texts::Report::CannotWrite + path + ": " + std::strerror(errno));
+}
+
+// A picture as a PNG file, under the same rule.
+void WritePng(const std::string& path, const QImage& image) {
+    const std::string bytes = PngFileContent(image);
+    if (bytes.empty())
         throw UsageError(Texts::Report::CannotWrite + path);
+    WriteOutput(path, bytes);
 }
 
 // Writes a picture drawn by `draw` into each file asked for.
 template <typename Draw>
 void WritePicture(const std::optional<std::string>& png, const std::optional<std::string>& svg,
-                  std::pair<int, int> size, Draw draw) {
+                  std::pair<int, int> size, bool svgVisibleOnly, Draw draw) {
     const auto [width, height] = size;
     if (png) {
         ImageCanvas canvas(width, height);
         draw(canvas, width, height);
-        WriteOrFail(*png, PngFileContent(canvas.Image()));
+        WritePng(*png, canvas.Image());
     }
     if (svg) {
-        SvgCanvas canvas(width, height);
+        SvgCanvas canvas(width, height, svgVisibleOnly);
         draw(canvas, width, height);
-        WriteOrFail(*svg, canvas.Document());
+        WriteOutput(*svg, canvas.Document());
     }
 }
 
@@ -92,9 +103,9 @@ void WriteSheets(const Options& options, const Calculation& result) {
     const auto writePlan = [&](const std::optional<std::string>& svg,
                                const std::optional<std::string>& png, const PlanPicture& plan) {
         if (svg)
-            WriteOrFail(*svg, PlanSvgDocument(plan));
+            WriteOutput(*svg, PlanSvgDocument(plan));
         if (png)
-            WriteOrFail(*png, PngFileContent(PlanImage(plan, width, height)));
+            WritePng(*png, PlanImage(plan, width, height));
     };
     if (options.planSvg || options.planPng || options.bestPlanSvg || options.bestPlanPng) {
         const PlanPicture twoBlocks = TwoBlockPlanPicture(result, alternation);
@@ -110,19 +121,15 @@ void WriteSheets(const Options& options, const Calculation& result) {
 
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    const LoadRequest& request = result.Request;
-    WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, colour, result.Plan, request.BundleLength,
-                          request.BundleWidth, request.BundleHeight, width, height,
+    WritePicture(options.png, options.svg, size, options.svgVisibleOnly, [&](Canvas& canvas, int width, int height) {
+        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
                           result.PictureText);
     });
     if (!result.Advice)
         return;
-    WritePicture(options.bestPng, options.bestSvg, size,
+    WritePicture(options.bestPng, options.bestSvg, size, options.svgVisibleOnly,
                  [&](Canvas& canvas, int width, int height) {
-                     SceneState scene;
-                     DrawBestLayerPicture(canvas, scene, colour, *result.Advice, width, height,
+                     DrawBestLayerPicture(canvas, colour, *result.Advice, width, height,
                                           result.BestPictureText);
                  });
 }
@@ -130,17 +137,29 @@ void WritePictures(const Options& options, const Calculation& result, std::pair<
 int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const Options options = ParseArguments(arguments);
     if (options.help) {
-        out << Texts::Report::Usage;
+        const CalculationInputs defaults;
+        out << Texts::Report::Usage({defaults.PalletLength, defaults.PalletWidth,
+                                     defaults.MaxHeight, defaults.FluteProfile,
+                                     ColourToText(defaults.DrawingColour), ResultPictureWidth,
+                                     ResultPictureHeight, SceneTopBand});
+        return 0;
+    }
+    if (options.version) {
+        out << Texts::VersionLine("stowly-cli");
         return 0;
     }
     const char separator = LocaleDecimalSeparator();
+    CheckOptions(options, separator);
     const std::pair<int, int> pictureSize = PictureSize(options);
 
     CalculationInputs inputs;
-    if (options.settings) {
-        if (!std::filesystem::is_regular_file(*options.settings))
-            throw UsageError(Texts::Report::NoSettingsFile + *options.settings);
-        LoadSettingsFile(*options.settings, inputs);
+    // A file that is there but cannot be read raises its own error, naming it.
+    if (options.settings && !LoadSettingsFile(*options.settings, inputs))
+        throw UsageError(Texts::Report::OptionError("--settings", *options.settings,
+                                                    Texts::Report::NoSettingsFile));
+    if (options.listPallets) {
+        PrintPalletTable(inputs, out);
+        return 0;
     }
     ApplyOptions(options, inputs);
     if (options.box) {
@@ -166,17 +185,23 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (result.Failure)
         std::rethrow_exception(result.Failure);
 
-    // The figures first: a load too large to draw still gets them, then the refusal.
+    // The figures first: a load too large to draw still gets them, then the refusal. They are
+    // written in one piece and checked, so a full disk behind standard output is an error.
+    std::ostringstream figures;
     if (options.json) {
-        PrintJson(result, options.advice, out);
+        PrintJson(result, options.advice, figures);
     } else {
         for (const std::string& line : result.TextBlock)
-            out << line << "\n";
+            figures << line << "\n";
+        for (const std::string& line : result.WeightLines)
+            figures << line << "\n";
         if (options.advice)
             for (const std::string& line : result.AdviceLines)
-                out << line << "\n";
+                figures << line << "\n";
     }
-    out.flush();
+    if (!out.write(figures.view().data(), static_cast<std::streamsize>(figures.view().size())) ||
+        !out.flush())
+        throw UsageError(Texts::Report::CannotWrite + std::string(Texts::Report::StandardOutput));
     // The sheets before the load pictures: a load too large to draw still gets its plan and
     // its report page.
     WriteSheets(options, result);

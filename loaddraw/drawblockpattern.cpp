@@ -3,6 +3,7 @@
 #include "render/fperror.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -68,40 +69,40 @@ std::int64_t Passes(long double count) {
     return count >= 1 ? static_cast<std::int64_t>(count) : 0;
 }
 
-void DrawLayer(const SceneState& state, Canvas& canvas, const Layout& s, std::int32_t z1,
-               std::int32_t z2) {
+// One layer's boxes in painting order; every layer is laid out the same.
+std::vector<LayerBox> LayerBoxes(const Layout& s) {
+    std::vector<LayerBox> boxes;
+    boxes.reserve(static_cast<std::size_t>(LayerCount(s)));
     const long double L = s.L, W = s.W;
+    const auto add = [&](long double x1, long double y1, long double x2, long double y2) {
+        boxes.push_back({Fp::TruncToInt32(x1), Fp::TruncToInt32(y1), Fp::TruncToInt32(x2),
+                         Fp::TruncToInt32(y2)});
+    };
     // Group 1, the crosswise block: x outer, y inner.
     if (GroupCount(s.nW, s.r) > 0)
         for (std::int64_t a = 1; a <= Passes(s.nW); ++a)
             for (std::int64_t b = 1; b <= Passes(s.r); ++b)
-                DrawBox(state, Fp::TruncToInt32((a - 1) * W), Fp::TruncToInt32((b - 1) * L), z1,
-                        Fp::TruncToInt32(a * W), Fp::TruncToInt32(b * L), z2, canvas);
+                add((a - 1) * W, (b - 1) * L, a * W, b * L);
     // Group 2, the crosswise strip at the far end of the crosswise rows: y outer, x inner.
     if (GroupCount(s.stripRows, s.stripColumns) > 0)
         for (std::int64_t a = 1; a <= Passes(s.stripRows); ++a)
             for (std::int64_t b = 1; b <= Passes(s.stripColumns); ++b)
-                DrawBox(state, Fp::TruncToInt32(s.nW * W + (b - 1) * L),
-                        Fp::TruncToInt32((a - 1) * W), z1, Fp::TruncToInt32(s.nW * W + b * L),
-                        Fp::TruncToInt32(a * W), z2, canvas);
+                add(s.nW * W + (b - 1) * L, (a - 1) * W, s.nW * W + b * L, a * W);
     // Group 3, the lengthwise block after the crosswise one: x outer, y inner.
     if (GroupCount(s.nL, s.m) > 0)
         for (std::int64_t a = 1; a <= Passes(s.nL); ++a)
             for (std::int64_t b = 1; b <= Passes(s.m); ++b)
-                DrawBox(state, Fp::TruncToInt32((a - 1) * L),
-                        Fp::TruncToInt32(s.r * L + (b - 1) * W), z1, Fp::TruncToInt32(a * L),
-                        Fp::TruncToInt32(s.r * L + b * W), z2, canvas);
+                add((a - 1) * L, s.r * L + (b - 1) * W, a * L, s.r * L + b * W);
     // Group 4, the side strip at the far end of the lengthwise rows: y outer, x inner. Its y
     // bounds add two separately truncated terms.
     if (GroupCount(s.q, s.sideColumns) > 0) {
         const long double stripStart = std::trunc(s.r * L);
         for (std::int64_t a = 1; a <= Passes(s.q); ++a)
             for (std::int64_t b = 1; b <= Passes(s.sideColumns); ++b)
-                DrawBox(state, Fp::TruncToInt32(s.nL * L + (b - 1) * W),
-                        Fp::TruncToInt32(stripStart + std::trunc((a - 1) * L)), z1,
-                        Fp::TruncToInt32(s.nL * L + b * W),
-                        Fp::TruncToInt32(stripStart + std::trunc(a * L)), z2, canvas);
+                add(s.nL * L + (b - 1) * W, stripStart + std::trunc((a - 1) * L), s.nL * L + b * W,
+                    stripStart + std::trunc(a * L));
     }
+    return boxes;
 }
 
 } // namespace
@@ -115,6 +116,21 @@ long double BlockPatternBoxCount(double Split, double RowSide, double SplitSide,
     return BoxCount(s);
 }
 
+long double BlockPatternVisibleCount(double Split, double RowSide, double SplitSide,
+                                     double StackHeight, double BundleLength, double BundleWidth,
+                                     double BundleHeight) {
+    Layout s;
+    if (!MakeLayout(s, Split, RowSide, SplitSide, StackHeight, BundleLength, BundleWidth,
+                    BundleHeight))
+        return 0;
+    const long double perLayer = LayerCount(s);
+    if (perLayer > MaxPictureBundles)
+        return perLayer;
+    if (perLayer == 0)
+        return 0;
+    return VisibleBundleCount(VisibleFaces(LayerBoxes(s)), s.layers);
+}
+
 void DrawBlockPattern(const SceneState& state, Canvas& canvas, double Split, double RowSide,
                       double SplitSide, double StackHeight, double BundleLength, double BundleWidth,
                       double BundleHeight) {
@@ -122,12 +138,12 @@ void DrawBlockPattern(const SceneState& state, Canvas& canvas, double Split, dou
     if (!MakeLayout(s, Split, RowSide, SplitSide, StackHeight, BundleLength, BundleWidth,
                     BundleHeight))
         return;
-    const long double boxes = BoxCount(s);
-    if (boxes > MaxPictureBundles)
+    // Refused before a layer is laid out: an operation list counts every box, a picture at least
+    // the whole top layer.
+    const long double counted = canvas.KeepsEveryPolygon() ? BoxCount(s) : LayerCount(s);
+    if (counted > MaxPictureBundles)
         throw PictureTooLargeError();
-    if (boxes == 0)
+    if (counted == 0)
         return;
-    // From the bottom layer up, so each layer covers the one below it.
-    for (std::int64_t j = Passes(s.layers); j >= 1; --j)
-        DrawLayer(state, canvas, s, Fp::TruncToInt32((j - 1) * s.H), Fp::TruncToInt32(j * s.H));
+    DrawStackedLayers(state, canvas, LayerBoxes(s), s.layers, s.H);
 }

@@ -204,9 +204,11 @@ void DrawBundles(Canvas& canvas, PlanPen& pen, const LayerPlan& layer, const Pla
     }
 }
 
-std::string Signed(std::int64_t value) {
-    // A load inside the pallet's edge overhangs by a negative amount, written with a true minus.
-    return value < 0 ? "\xE2\x88\x92" + std::to_string(-value) : std::to_string(value);
+// What the load does at one side: overhangs the pallet's edge by `overhang` mm, or stays that
+// far inside it when negative, which an operator reads better as an inset than as a minus.
+std::string SideText(std::int64_t overhang, const PlanTexts& texts) {
+    return overhang < 0 ? texts.InsetPrefix + std::to_string(-overhang)
+                        : texts.OverhangPrefix + std::to_string(overhang);
 }
 
 void DrawLayer(Canvas& canvas, PlanPen& pen, const LayerPlan& layer, const std::string& title,
@@ -252,13 +254,12 @@ void DrawLayer(Canvas& canvas, PlanPen& pen, const LayerPlan& layer, const std::
 
     const double small = pen.Font(0.75);
     const double middleX = (left + right) / 2, middleY = (top + bottom) / 2;
-    const std::string& prefix = texts.OverhangPrefix;
-    pen.Text(middleX, top - pen.Font(0.55), prefix + Signed(-f.Y), small, TextAnchor::Centre);
-    pen.Text(middleX, bottom + pen.Font(0.7), prefix + Signed(Bottom(f) - p.Width), small,
+    pen.Text(middleX, top - pen.Font(0.55), SideText(-f.Y, texts), small, TextAnchor::Centre);
+    pen.Text(middleX, bottom + pen.Font(0.7), SideText(Bottom(f) - p.Width, texts), small,
              TextAnchor::Centre);
-    pen.Text(left - pen.Font(0.55), middleY, prefix + Signed(-f.X), small, TextAnchor::Centre,
+    pen.Text(left - pen.Font(0.55), middleY, SideText(-f.X, texts), small, TextAnchor::Centre,
              true);
-    pen.Text(right + pen.Font(0.7), middleY, prefix + Signed(Right(f) - p.Length), small,
+    pen.Text(right + pen.Font(0.7), middleY, SideText(Right(f) - p.Length, texts), small,
              TextAnchor::Centre, true);
 }
 

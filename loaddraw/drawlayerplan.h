@@ -20,6 +20,7 @@ struct PlanTexts {
     std::string LengthwiseLegend;     // beside the shade of bundles lying lengthwise
     std::string TurnedLegend;         // beside the shade of bundles turned a quarter turn
     std::string OverhangPrefix;       // before the overhang written at each side
+    std::string InsetPrefix;          // instead, where the load stays inside the pallet's edge
     std::string TooManyBundles;       // in place of the bundles of a layer too large to list
 };
 

@@ -1,6 +1,7 @@
 #include "planning/loadplan.h"
 
 #include "planning/rectop.h"
+#include "planning/wholecount.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,10 +11,11 @@ namespace {
 // Evaluations of one split candidate that a calculation may spend: about a second of work.
 constexpr double EvaluationBudget = 1e8;
 
-std::int64_t TotalFor(double rowSide, double splitSide, double stackHeight, const LoadRequest& r) {
+std::int64_t TotalFor(double rowSide, double splitSide, double stackHeight,
+                      const LoadRequest& request) {
     const TwoBlockLayer layer =
-        BestTwoBlockLayer(rowSide, splitSide, r.BundleLength, r.BundleWidth);
-    return layer.Count * LayersInStack(stackHeight, r.BundleHeight);
+        BestTwoBlockLayer(rowSide, splitSide, request.BundleLength, request.BundleWidth);
+    return CountProduct(layer.Count, LayersInStack(stackHeight, request.BundleHeight));
 }
 
 // Walks v = overhang, overhang - 1, ... down to 0 and stops at the first v whose total differs;
@@ -29,28 +31,30 @@ std::int32_t TrimOverhang(std::int32_t overhang, std::int64_t reference, TotalAt
     return 0;
 }
 
-void CheckWorkload(const LoadRequest& r) {
-    const double widest = std::max(std::fabs(r.PalletLength) + std::fabs(r.LengthOverhang),
-                                   std::fabs(r.PalletWidth) + std::fabs(r.WidthOverhang));
-    const double candidates = std::fabs(widest / r.BundleWidth) + 1;
-    const double calls = 3.0 + std::max(0, r.LengthOverhang) + std::max(0, r.WidthOverhang);
+void CheckWorkload(const LoadRequest& request) {
+    const double widest =
+        std::max(std::fabs(request.PalletLength) + std::fabs(request.LengthOverhang),
+                 std::fabs(request.PalletWidth) + std::fabs(request.WidthOverhang));
+    const double candidates = std::fabs(widest / request.BundleWidth) + 1;
+    const double calls =
+        3.0 + std::max(0, request.LengthOverhang) + std::max(0, request.WidthOverhang);
     if (!(candidates * calls <= EvaluationBudget))
         throw PlanTooLargeError("sizes too large to plan");
 }
 
 } // namespace
 
-LoadPlan PlanLoad(const LoadRequest& r) {
-    CheckWorkload(r);
+LoadPlan PlanLoad(const LoadRequest& request) {
+    CheckWorkload(request);
     LoadPlan plan;
-    plan.StackHeight = r.MaxHeight - PalletHeightMm * (r.HeightIncludesPallet ? 1 : 0);
+    plan.StackHeight = request.MaxHeight - PalletHeightMm * (request.HeightIncludesPallet ? 1 : 0);
 
-    double length = r.PalletLength, width = r.PalletWidth;
-    std::int32_t lengthOverhang = r.LengthOverhang, widthOverhang = r.WidthOverhang;
+    double length = request.PalletLength, width = request.PalletWidth;
+    std::int32_t lengthOverhang = request.LengthOverhang, widthOverhang = request.WidthOverhang;
     const std::int64_t first =
-        TotalFor(length + lengthOverhang, width + widthOverhang, plan.StackHeight, r);
+        TotalFor(length + lengthOverhang, width + widthOverhang, plan.StackHeight, request);
     const std::int64_t turned =
-        TotalFor(width + widthOverhang, length + lengthOverhang, plan.StackHeight, r);
+        TotalFor(width + widthOverhang, length + lengthOverhang, plan.StackHeight, request);
     std::int64_t reference = first;
     if (turned > first) {
         plan.Turned = true;
@@ -60,10 +64,10 @@ LoadPlan PlanLoad(const LoadRequest& r) {
     }
 
     lengthOverhang = TrimOverhang(lengthOverhang, reference, [&](double v) {
-        return TotalFor(length + v, width + widthOverhang, plan.StackHeight, r);
+        return TotalFor(length + v, width + widthOverhang, plan.StackHeight, request);
     });
     widthOverhang = TrimOverhang(widthOverhang, reference, [&](double v) {
-        return TotalFor(length + lengthOverhang, width + v, plan.StackHeight, r);
+        return TotalFor(length + lengthOverhang, width + v, plan.StackHeight, request);
     });
 
     plan.PalletLength = length;
@@ -73,15 +77,16 @@ LoadPlan PlanLoad(const LoadRequest& r) {
     plan.RowSide = length + lengthOverhang;
     plan.SplitSide = width + widthOverhang;
     const TwoBlockLayer layer =
-        BestTwoBlockLayer(plan.RowSide, plan.SplitSide, r.BundleLength, r.BundleWidth);
+        BestTwoBlockLayer(plan.RowSide, plan.SplitSide, request.BundleLength, request.BundleWidth);
     plan.Split = static_cast<double>(layer.Split);
     plan.LayerCount = layer.Count;
     // With nothing on a layer there are no layers either, however high the stack may go; and a
     // maximum height below the pallet's own leaves no room rather than a negative load.
-    plan.Layers = layer.Count > 0
-                      ? std::max<std::int64_t>(0, LayersInStack(plan.StackHeight, r.BundleHeight))
-                      : 0;
-    plan.Total = layer.Count * plan.Layers;
+    plan.Layers =
+        layer.Count > 0
+            ? std::max<std::int64_t>(0, LayersInStack(plan.StackHeight, request.BundleHeight))
+            : 0;
+    plan.Total = CountProduct(layer.Count, plan.Layers);
     return plan;
 }
 

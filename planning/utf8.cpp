@@ -55,3 +55,17 @@ std::size_t CharacterCount(std::string_view text, std::size_t end) {
         ++count;
     return count;
 }
+
+char32_t CharacterAt(std::string_view text, std::size_t at) {
+    const std::size_t length = SequenceLength(text, at);
+    if (length == 0)
+        return U'\uFFFD';
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    if (length == 1)
+        return byte(0);
+    // The lead byte keeps 7 - length payload bits, every continuation byte six.
+    char32_t code = byte(0) & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (byte(i) & 0x3F);
+    return code;
+}

@@ -13,3 +13,7 @@ std::size_t NextCharacter(std::string_view text, std::size_t at);
 
 // Characters in text[0, end).
 std::size_t CharacterCount(std::string_view text, std::size_t end);
+
+// The code point of the character starting at `at` (at < text.size()); a byte that does not
+// start a well-formed sequence reads as U+FFFD, the replacement character.
+char32_t CharacterAt(std::string_view text, std::size_t at);

@@ -1,78 +1,16 @@
 #include "render/PodNew.h"
 
 #include "render/fperror.h"
+#include "render/viewrotation.h"
 
-#include <cfloat>
 #include <cmath>
-
-// The whole-millimetre snapping after every rotation makes the pixels depend on the last bit of
-// each product: the view is computed with the 64-bit significand of the x87 extended format and
-// every kept value is rounded to double before it is truncated.
-static_assert(LDBL_MANT_DIG == 64, "the view needs 80-bit extended precision");
 
 namespace {
 
-// Pi rounded to 64 bits. It lies above the true value, so a quarter turn has a cosine of about
-// -2.5e-20, and whole numbers turn exactly.
-constexpr long double Pi = 3.14159265358979323851L;
+using namespace ViewRotation;
+
 // The view fills 1 / 1.3 of the picture, leaving a margin for the pallet below the fitted box.
 constexpr long double FitMargin = 1.3L;
-
-struct Turn {
-    long double Cos;
-    long double Sin;
-};
-
-Turn TurnOf(double angle) {
-    const long double theta = static_cast<long double>(angle) / 180.0L * Pi;
-    return {std::cos(theta), std::sin(theta)};
-}
-
-// The coordinates a turn about each axis mixes, and the one it keeps.
-template <std::uint8_t Axis> struct AxisOf;
-template <> struct AxisOf<1> {
-    static constexpr double ScenePoint::*A = &ScenePoint::Y;
-    static constexpr double ScenePoint::*B = &ScenePoint::Z;
-    static constexpr double ScenePoint::*Kept = &ScenePoint::X;
-};
-template <> struct AxisOf<2> {
-    static constexpr double ScenePoint::*A = &ScenePoint::X;
-    static constexpr double ScenePoint::*B = &ScenePoint::Z;
-    static constexpr double ScenePoint::*Kept = &ScenePoint::Y;
-};
-template <> struct AxisOf<3> {
-    static constexpr double ScenePoint::*A = &ScenePoint::X;
-    static constexpr double ScenePoint::*B = &ScenePoint::Y;
-    static constexpr double ScenePoint::*Kept = &ScenePoint::Z;
-};
-
-template <std::uint8_t Axis>
-void Rotate(const ScenePoint& Centre, const ScenePoint& Source, ScenePoint& Target,
-            const Turn& turn) {
-    using Coordinates = AxisOf<Axis>;
-    // Read in full first: Target is usually Source itself.
-    const long double ca = Centre.*Coordinates::A, cb = Centre.*Coordinates::B;
-    const long double sa = Source.*Coordinates::A, sb = Source.*Coordinates::B;
-    const double kept = Fp::Store(Source.*Coordinates::Kept);
-    const double newA = Fp::Store((ca + turn.Cos * (sa - ca)) + turn.Sin * (sb - cb));
-    const double newB = Fp::Store((cb + turn.Cos * (sb - cb)) - turn.Sin * (sa - ca));
-    Target.*Coordinates::A = std::trunc(newA);
-    Target.*Coordinates::B = std::trunc(newB);
-    Target.*Coordinates::Kept = std::trunc(kept);
-}
-
-// The three turns of the view, worked out once: every box corner of every picture goes through
-// them, and the sine and cosine are the costly part.
-struct ViewTurns {
-    Turn First = TurnOf(90);
-    Turn Second = TurnOf(45);
-    Turn Third = TurnOf(-30);
-};
-
-const ViewTurns& TheViewTurns() {
-    static const ViewTurns turns;
-    return turns;
-}
 
 // factor x each channel value, rounded half to even, for every value a channel can hold.
 // Worked out once: rounding an extended value costs more than the rest of a box face.
@@ -110,8 +48,8 @@ void ViewTransform(const SceneState& state, ScenePoint& point) {
 }
 
 void MapToScreen(const SceneState& state, ScenePoint& point) {
-    point.X = Fp::Store(state.OffsetX + Fp::Divide(point.X, state.Scale));
-    point.Y = Fp::Store((Fp::Divide(point.Y, state.Scale) + state.OffsetY) + SceneTopBand);
+    point.X = MapX(state, point.X);
+    point.Y = MapY(state, point.Y);
 }
 
 void FitProjection(SceneState& state, std::int32_t AreaWidth, std::int32_t AreaHeight, double X1,
@@ -147,30 +85,46 @@ void FitProjection(SceneState& state, std::int32_t AreaWidth, std::int32_t AreaH
         Fp::Store((AreaHeight - Fp::Divide(spanY, scale)) / 2 - Fp::Divide(minY, scale));
 }
 
-void DrawBox(const SceneState& state, std::int32_t X1, std::int32_t Y1, std::int32_t Z1,
-             std::int32_t X2, std::int32_t Y2, std::int32_t Z2, Canvas& canvas) {
+BoxPixels ProjectBox(const SceneState& state, std::int32_t X1, std::int32_t Y1, std::int32_t Z1,
+                     std::int32_t X2, std::int32_t Y2, std::int32_t Z2) {
     ScenePoint vertices[8] = {
         {double(X1), double(Y1), double(Z1)}, {double(X1), double(Y1), double(Z2)},
         {double(X2), double(Y1), double(Z2)}, {double(X2), double(Y1), double(Z1)},
         {double(X1), double(Y2), double(Z1)}, {double(X1), double(Y2), double(Z2)},
         {double(X2), double(Y2), double(Z2)}, {double(X2), double(Y2), double(Z1)},
     };
-    // Every pixel is worked out before the canvas is touched, so a fault leaves the pen as it was.
-    PixelPoint p[8];
+    BoxPixels p;
     for (int i = 0; i < 8; ++i) {
         ViewTransform(state, vertices[i]);
         MapToScreen(state, vertices[i]);
         p[i] = {Fp::TruncToInt32(vertices[i].X), Fp::TruncToInt32(vertices[i].Y)};
     }
+    return p;
+}
 
+void PaintBoxFaces(const BoxPixels& p, std::uint8_t faces, Canvas& canvas) {
+    if ((faces & EveryBoxFace) == 0)
+        return;
     static const ShadeTable threeQuarters(0.75L), half(0.5L);
     const Colour boxColour = canvas.PenColour();
     canvas.SetPenColour(clBlack);
-    canvas.SetBrushColour(Shade(boxColour, threeQuarters));
-    canvas.Polygon({p[4], p[5], p[6], p[7]});
-    canvas.SetBrushColour(Shade(boxColour, half));
-    canvas.Polygon({p[7], p[6], p[2], p[3]});
-    canvas.SetBrushColour(boxColour & 0xFFFFFF);
-    canvas.Polygon({p[0], p[4], p[7], p[3]});
+    if (faces & BoxFaceY2) {
+        canvas.SetBrushColour(Shade(boxColour, threeQuarters));
+        canvas.Polygon({p[4], p[5], p[6], p[7]});
+    }
+    if (faces & BoxFaceX2) {
+        canvas.SetBrushColour(Shade(boxColour, half));
+        canvas.Polygon({p[7], p[6], p[2], p[3]});
+    }
+    if (faces & BoxFaceZ1) {
+        canvas.SetBrushColour(boxColour & 0xFFFFFF);
+        canvas.Polygon({p[0], p[4], p[7], p[3]});
+    }
     canvas.SetPenColour(boxColour);
+}
+
+void DrawBox(const SceneState& state, std::int32_t X1, std::int32_t Y1, std::int32_t Z1,
+             std::int32_t X2, std::int32_t Y2, std::int32_t Z2, Canvas& canvas) {
+    // Every pixel is worked out before the canvas is touched, so a fault leaves the pen as it was.
+    PaintBoxFaces(ProjectBox(state, X1, Y1, Z1, X2, Y2, Z2), EveryBoxFace, canvas);
 }

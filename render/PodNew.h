@@ -2,6 +2,7 @@
 
 #include "render/canvas.h"
 
+#include <array>
 #include <cstdint>
 
 // Scene coordinates in millimetres: X and Y horizontal, Z vertical and growing downwards. After
@@ -51,3 +52,22 @@ void FitProjection(SceneState& state, std::int32_t AreaWidth, std::int32_t AreaH
 // is restored; the brush is left at the box colour.
 void DrawBox(const SceneState& state, std::int32_t X1, std::int32_t Y1, std::int32_t Z1,
              std::int32_t X2, std::int32_t Y2, std::int32_t Z2, Canvas& canvas);
+
+// The three faces DrawBox paints, as bits of a face set, in the order they are painted: the
+// face in the plane Y = Y2, the face X = X2 and the face Z = Z1.
+enum BoxFace : std::uint8_t { BoxFaceY2 = 1, BoxFaceX2 = 2, BoxFaceZ1 = 4 };
+inline constexpr std::uint8_t EveryBoxFace = BoxFaceY2 | BoxFaceX2 | BoxFaceZ1;
+
+// The pixels of the eight corners of a box, numbered as DrawBox numbers them: V0 (X1, Y1, Z1),
+// V1 (X1, Y1, Z2), V2 (X2, Y1, Z2), V3 (X2, Y1, Z1), V4 (X1, Y2, Z1), V5 (X1, Y2, Z2),
+// V6 (X2, Y2, Z2), V7 (X2, Y2, Z1).
+using BoxPixels = std::array<PixelPoint, 8>;
+
+// The pixels of a box's corners through ViewTransform and MapToScreen.
+BoxPixels ProjectBox(const SceneState& state, std::int32_t X1, std::int32_t Y1, std::int32_t Z1,
+                     std::int32_t X2, std::int32_t Y2, std::int32_t Z2);
+
+// Paints the faces of the set, in DrawBox's order, shades and outlines, over the given corner
+// pixels: a box DrawBox would paint, less the faces left out. An empty set touches nothing; the
+// pen is restored and the brush is left at the shade of the last face painted.
+void PaintBoxFaces(const BoxPixels& p, std::uint8_t faces, Canvas& canvas);

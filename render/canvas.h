@@ -91,6 +91,10 @@ class Canvas {
         (void)style;
         TextOut(x, y, text);
     }
+
+    // A picture gets only the polygons that can be seen in it (the same pixels, fewer polygons);
+    // an operation list that other programs compare against gets every polygon of every box.
+    virtual bool KeepsEveryPolygon() const { return false; }
 };
 
 // The pen and brush state every real drawing surface keeps the same way: a 1-pixel black pen

@@ -1,7 +1,6 @@
 #include "report/reportcontent.h"
 
 #include "loaddraw/drawblockpattern.h"
-#include "render/PodNew.h"
 #include "shell/resultpicture.h"
 #include "shell/texts.h"
 
@@ -41,15 +40,15 @@ ReportPage ReportPageFor(const Calculation& c, Alternation alternation, const st
     page.Title = Texts::Sheet::ReportTitle;
     page.Time = time;
     page.Sections = {{Texts::Sheet::InputsHeading, InputLines(c)},
-                     {Texts::Sheet::ResultHeading, c.TextBlock},
-                     {Texts::Sheet::AdviceHeading, c.AdviceLines}};
+                     {Texts::Sheet::ResultHeading, c.TextBlock}};
+    if (!c.WeightLines.empty())
+        page.Sections.push_back({Texts::Weights::WeightsTitle, c.WeightLines});
+    page.Sections.push_back({Texts::Sheet::AdviceHeading, c.AdviceLines});
     // The window's picture without its text block, which the page writes as text.
     page.DrawPicture = [&c](Canvas& canvas, int width, int height) {
-        SceneState scene;
-        DrawResultPicture(canvas, scene, c.Inputs.DrawingColour, c.Plan, c.Request.BundleLength,
-                          c.Request.BundleWidth, c.Request.BundleHeight, width, height, {});
+        DrawResultPicture(canvas, c.Inputs.DrawingColour, c.Plan, c.Request, width, height, {});
     };
-    page.PictureRefusal = PictureTooLargeMessage;
+    page.PictureRefusal = Texts::PictureTooLarge(MaxPictureBundles);
     page.Plans.push_back(TwoBlockPlanPicture(c, alternation));
     if (std::optional<PlanPicture> best = BestPlanPicture(c, alternation))
         page.Plans.push_back(std::move(*best));

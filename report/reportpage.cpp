@@ -3,6 +3,7 @@
 #include "canvas/paintercanvas.h"
 #include "canvas/picturefont.h"
 #include "loaddraw/drawblockpattern.h"
+#include "settings/replacefile.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -13,8 +14,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPicture>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -68,8 +67,27 @@ double WriteLines(QPainter& painter, const PageGeometry& g, const QFont& font,
     return y / g.Px(1);
 }
 
-// The 3D picture in its box: drawn first into a recording, so that a refusal half way leaves no
-// half picture, then replayed as the vector drawing it is.
+// A surface that keeps nothing: the dry run that finds out whether a picture will be refused.
+class DiscardingCanvas : public StatefulCanvas {
+  public:
+    void FillRect(int, int, int, int) override {}
+    void Polygon(const Quad&) override {}
+    void TextOut(int, int, const std::string&) override {}
+};
+
+// Whether the picture can be drawn: a load the picture refuses is refused before it has drawn
+// anything on the page, so no half picture is left under the refusal.
+bool PictureRefused(const ReportPage& page, const QRect& box) {
+    DiscardingCanvas canvas;
+    try {
+        page.DrawPicture(canvas, box.width(), box.height());
+    } catch (const PictureTooLargeError&) {
+        return true;
+    }
+    return false;
+}
+
+// The 3D picture in its box, drawn straight onto the page as the vector drawing it is.
 void PaintPicture(QPainter& painter, const PageGeometry& g, const ReportPage& page,
                   const QRect& box) {
     painter.save();
@@ -79,21 +97,12 @@ void PaintPicture(QPainter& painter, const PageGeometry& g, const ReportPage& pa
     painter.restore();
     if (!page.DrawPicture)
         return;
-    QPicture picture;
-    bool refused = false;
-    {
-        QPainter recorder(&picture);
-        PainterCanvas canvas(recorder, QRect(0, 0, box.width(), box.height()));
-        try {
-            page.DrawPicture(canvas, box.width(), box.height());
-        } catch (const PictureTooLargeError&) {
-            refused = true;
-        }
-    }
-    if (!refused) {
+    if (!PictureRefused(page, box)) {
         painter.save();
         painter.setClipRect(box);
-        painter.drawPicture(box.topLeft(), picture);
+        painter.translate(box.topLeft());
+        PainterCanvas canvas(painter, QRect(0, 0, box.width(), box.height()));
+        page.DrawPicture(canvas, box.width(), box.height());
         painter.restore();
         return;
     }
@@ -157,46 +166,33 @@ void PaintReportPage(QPainter& painter, const ReportPage& page) {
 }
 
 bool WriteReportPdf(const std::string& path, const ReportPage& page) {
-    QSaveFile file(FromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly))
+    // The page is made in memory and written in one piece, so a file at `path` is either the
+    // whole report or what was there before.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
         return false;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setResolution(PdfDotsPerInch);
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
         writer.setCreator(FromUtf8(page.Title));
         writer.setTitle(FromUtf8(page.Title));
         QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
+        if (!painter.begin(&writer))
             return false;
-        }
         PaintReportPage(painter, page);
-        if (!painter.end()) {
-            file.cancelWriting();
+        if (!painter.end())
             return false;
-        }
     }
-    return file.commit();
-}
-
-bool WriteFileReplacing(const std::string& path, const std::string& content) {
-    QSaveFile file(FromUtf8(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(content.data(), static_cast<qint64>(content.size())) !=
-        static_cast<qint64>(content.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileContent(path, bytes.toStdString());
 }
 
 std::string PngFileContent(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return {};
     return bytes.toStdString();
 }

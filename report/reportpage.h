@@ -40,8 +40,5 @@ void PaintReportPage(QPainter& painter, const ReportPage& page);
 // written. Returns false, leaving any file at `path` as it was, when it cannot be written.
 bool WriteReportPdf(const std::string& path, const ReportPage& page);
 
-// A picture as the bytes of a PNG file.
+// A picture as the bytes of a PNG file; empty when it cannot be encoded.
 std::string PngFileContent(const QImage& image);
-
-// Writes `content` to `path` the same way.
-bool WriteFileReplacing(const std::string& path, const std::string& content);

@@ -1,5 +1,6 @@
 #include "settings/colourtext.h"
 
+#include "shell/calculationinputs.h"
 #include "shell/fieldnumbers.h"
 
 #include <algorithm>
@@ -31,12 +32,15 @@ const std::array<NamedColour, 20> NamedColours = {{
 
 namespace {
 
+// The colour a calculation starts with.
+const Colour DrawingDefault = CalculationInputs{}.DrawingColour;
+
 // Names a hand-edited file may hold that no picker offers. The picture needs a plain colour, so
 // each stands for the colour it had in the classic desktop scheme; "no colour" and "the default
 // colour" both give the drawing's default.
 const NamedColour ReadOnlyNames[] = {
-    {"clNone", clSilver},
-    {"clDefault", clSilver},
+    {"clNone", DrawingDefault},
+    {"clDefault", DrawingDefault},
     {"clScrollBar", MakeColour(192, 192, 192)},
     {"clBackground", MakeColour(0, 128, 128)},
     {"clActiveCaption", MakeColour(0, 0, 128)},
@@ -77,16 +81,6 @@ bool SameLetters(std::string_view a, std::string_view b) {
                                               [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // "$" and hexadecimal digits with a value that fits 32 bits, after optional spaces.
 bool TryHex(const std::string& text, std::uint32_t& value) {
     std::size_t i = text.find_first_not_of(' ');
@@ -106,6 +100,16 @@ bool TryHex(const std::string& text, std::uint32_t& value) {
 }
 
 } // namespace
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
 
 std::string ColourToText(Colour colour) {
     for (const NamedColour& named : NamedColours)

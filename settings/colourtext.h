@@ -25,3 +25,6 @@ std::string ColourToText(Colour colour);
 // classic desktop scheme, clNone and clDefault as the drawing's default colour, clSilver.
 // Anything else raises ConversionError with the platform's "not a valid integer value" text.
 Colour ColourFromText(const std::string& text);
+
+// The value of one hexadecimal digit in either letter case, or -1 for any other character.
+int HexDigit(char c);

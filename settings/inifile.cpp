@@ -78,6 +78,11 @@ IniFile IniFile::Parse(const std::string& content) {
         file.byteOrderMark = ByteOrderMark;
         rest.remove_prefix(ByteOrderMark.size());
     }
+    // At most one line per line ending, and one more: a file of nothing but line endings is
+    // held without growing the list a hundred times over.
+    file.lines.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n') +
+                                                std::count(rest.begin(), rest.end(), '\r')) +
+                       1);
     while (!rest.empty()) {
         const std::size_t end = rest.find_first_of("\r\n");
         if (end == std::string_view::npos) {
@@ -157,9 +162,12 @@ void IniFile::InsertLine(std::size_t at, const std::string& text) {
 }
 
 void IniFile::Write(const std::string& section, const std::string& key, const std::string& value) {
-    std::string oneLine = value;
-    std::replace(oneLine.begin(), oneLine.end(), '\r', ' ');
-    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    std::string flattened = value;
+    std::replace(flattened.begin(), flattened.end(), '\r', ' ');
+    std::replace(flattened.begin(), flattened.end(), '\n', ' ');
+    // Reading drops the blanks around a value, so writing them would only add one more blank
+    // beside those the line keeps on every save.
+    const std::string oneLine(Trimmed(flattened));
 
     const std::size_t at = FindKey(section, key);
     if (at < lines.size()) {
@@ -188,6 +196,16 @@ void IniFile::Write(const std::string& section, const std::string& key, const st
             insertAt = i + 1;
     }
     InsertLine(insertAt, keyLine);
+}
+
+void IniFile::Remove(const std::string& section, const std::string& key) {
+    const std::size_t at = FindKey(section, key);
+    if (at == lines.size())
+        return;
+    // The last line of a file without a final ending: the line before it then ends the file.
+    if (at + 1 == lines.size() && lines[at].Ending.empty() && at > 0)
+        lines[at - 1].Ending.clear();
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 std::string IniFile::Content() const {

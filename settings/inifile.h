@@ -27,8 +27,14 @@ class IniFile {
     // around the value. A missing key is added after the last line of its section that is
     // neither blank nor a comment (so comments and blank lines that introduce the next section
     // stay with it); a missing section is added at the end of the file. A line break in the
-    // value would start a line of its own, so it is written as a space.
+    // value would start a line of its own, so it is written as a space. Blanks around the value
+    // are not written: reading drops them, so the value reads back as written and a save of an
+    // unchanged value writes the same bytes.
     void Write(const std::string& section, const std::string& key, const std::string& value);
+
+    // Removes the line of the key that Read and Write use, with its ending; nothing else moves.
+    // A missing key leaves the file as it was.
+    void Remove(const std::string& section, const std::string& key);
 
     // The file's bytes. A file that ended without a line ending still does.
     std::string Content() const;

@@ -56,6 +56,11 @@ Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, Ad
     result.Inputs = inputs;
     result.Request = ReadLoadRequest(inputs, decimalSeparator);
     result.Plan = PlanLoad(result.Request);
+    // A weight limit cuts the layers before any figure is made from them.
+    std::optional<std::int64_t> boxesPerBundle;
+    if (NeedsBoxesPerBundle(inputs.Weights) && !inputs.BoxesPerBundle.empty())
+        boxesPerBundle = ToWhole(inputs.BoxesPerBundle);
+    result.Weights = WeighPlan(result.Plan, inputs.Weights, boxesPerBundle, decimalSeparator);
     const LoadPlan& plan = result.Plan;
     CalculationInputs& turned = result.Inputs;
     if (plan.Turned) {
@@ -74,6 +79,8 @@ Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, Ad
         }
         result.Lines.Pallets = PalletsLine(plan, *result.BundlesInOrder);
     }
+    WeighOrder(result.Weights, plan, result.BundlesInOrder);
+    result.WeightLines = WeightLines(result.Weights, decimalSeparator);
 
     TextBlockFields fields;
     fields.PalletLength = turned.PalletLength;
@@ -88,6 +95,7 @@ Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, Ad
         result.PictureText = result.TextBlock;
     if (advice == AdviceWanted::Yes) {
         result.Advice = AdviseLayer(plan, result.Request);
+        CutAdviceToWeight(*result.Advice, result.Weights);
         result.AdviceLines = AdviceLines(*result.Advice, result.BundlesInOrder);
         if (inputs.AddText)
             result.BestPictureText = TextBlockLines(result.Advice->BestPlan, fields);

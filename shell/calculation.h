@@ -3,6 +3,7 @@
 #include "planning/loadplan.h"
 #include "shell/advice.h"
 #include "shell/calculationinputs.h"
+#include "shell/weightresult.h"
 
 #include <cstdint>
 #include <exception>
@@ -58,6 +59,11 @@ struct Calculation {
     std::optional<LayerAdvice> Advice;
     std::vector<std::string> AdviceLines;
     std::vector<std::string> BestPictureText;
+    // The weights: the limit's cut, already applied to Plan and every line above, and the
+    // pallet, last pallet and order weights with their lines, printed after the result lines.
+    // Empty when no box or bundle weight was given.
+    WeightResult Weights;
+    std::vector<std::string> WeightLines;
     // A failure met after the plan and the first three lines were made: the bundles in the order
     // do not convert. Everything after it is left empty; an output shows what stands and then
     // raises it, so the user sees the figures and the error, as the window always did.
@@ -65,8 +71,10 @@ struct Calculation {
 };
 
 // The load calculation for inputs that passed BundleSizeReady. Raises ConversionError for a
-// pallet, height, overhang or bundle text that does not convert and PlanTooLargeError for sizes
-// the planner refuses.
+// pallet, height, overhang or bundle text that does not convert (and for the boxes per bundle
+// when a box weight needs them), WeightInputError for a weight that is not one,
+// BundleTooHeavyError when the maximum gross weight leaves no room for a single bundle, and
+// PlanTooLargeError for sizes the planner refuses.
 Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, AdviceWanted advice);
 
 // The user's decimal separator, from the process locale.

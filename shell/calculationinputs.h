@@ -1,10 +1,13 @@
 #pragma once
 
 #include "planning/loadplan.h"
+#include "planning/pallets.h"
 #include "render/canvas.h"
 #include "shell/texts.h"
+#include "shell/weightfields.h"
 
 #include <string>
+#include <vector>
 
 // Every input of a calculation as the window holds it: the field texts as typed, the check box,
 // the colour, the flute profile and the text option. The member initialisers are the one table
@@ -27,4 +30,11 @@ struct CalculationInputs {
     std::string FluteProfile = Texts::FluteProfiles[0];
     // The text option: the picture carries the text block.
     bool AddText = true;
+    // The weights: box or bundle, the pallet's tare (empty for the usual pallet's) and the
+    // maximum gross weight, all optional.
+    WeightFields Weights;
+    // The user's own pallets. The calculation does not read them; they travel with the inputs
+    // because the settings file keeps them with the rest, and the pallet a user picks by name
+    // is looked up among them.
+    std::vector<PalletPreset> OwnPallets;
 };

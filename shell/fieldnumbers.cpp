@@ -5,6 +5,7 @@
 #include "planning/numberform.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -62,6 +63,11 @@ double ToReal(const std::string& text, char decimalSeparator) {
 std::string FormatGeneral(double value, char decimalSeparator) {
     if (value == 0)
         return "0";
+    // The platform's spelling of the values that are not finite numbers.
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value > 0 ? "INF" : "-INF";
     // to_chars never looks at the process locale, which the window switches to the user's.
     char buffer[64];
     const auto [end, error] =

@@ -30,5 +30,5 @@ bool TryReal(const std::string& text, char decimalSeparator, double& value);
 
 // The general number format of the fields: up to 15 significant digits, a whole value without
 // a fractional part ("1200"), otherwise with the given decimal separator; an exponent only
-// where plain digits would not fit ("1E20").
+// where plain digits would not fit ("1E20"). An infinity is "INF" or "-INF", not a number "NAN".
 std::string FormatGeneral(double value, char decimalSeparator);

@@ -45,6 +45,7 @@ PlanPicture Picture(const Calculation& c, const LayerPlan& layer, const std::str
         Texts::Sheet::BundleLegend(c.Inputs.BundleLength, c.Inputs.BundleWidth);
     picture.Texts.TurnedLegend = Texts::Sheet::Turned;
     picture.Texts.OverhangPrefix = Texts::Sheet::OverhangPrefix;
+    picture.Texts.InsetPrefix = Texts::Sheet::InsetPrefix;
     picture.Texts.TooManyBundles = Texts::Sheet::TooManyBundles;
     return picture;
 }

@@ -3,42 +3,55 @@
 #include "planning/loadplan.h"
 #include "render/PodNew.h"
 #include "render/canvas.h"
-#include "shell/advice.h"
 
 #include <string>
 #include <vector>
 
-// The picture of a load result, shared by the window, the clipboard and the report. The window
-// runs the three steps at their places in the calculation; the report runs them in one go.
+struct LayerAdvice;
+
+// The picture of a load result, shared by the window, the clipboard and the report.
 
 // The picture's width in the window; its height follows the window.
 constexpr int ResultPictureWidth = 417;
 constexpr int ResultPictureHeight = 564;
-// The band at the top of the picture that the scene leaves to the text block.
-constexpr int TextBandHeight = 80;
 
-// A fresh picture: 1-pixel pen in the load colour, white brush, and the drawing state that
-// makes the next drawing start with the pallet.
-void BeginResultPicture(Canvas& canvas, SceneState& scene, Colour colour);
+// One picture of a calculation on a canvas the caller keeps. It owns what the drawing steps
+// share: the scene, which the first drawing fits to the pallet and the load; the colour of the
+// pallet and the bundles; and the band of SceneTopBand pixels at the top that the scene leaves
+// to the text block. The window runs the steps at their places in the calculation; the report
+// runs them in one go (DrawResultPicture).
+class ResultPicture {
+  public:
+    // A fresh picture: 1-pixel pen in the load colour, white brush, and the next drawing starts
+    // with the pallet.
+    ResultPicture(Canvas& canvas, Colour colour);
 
-// The loaded pallet of the plan, fitted below the text band.
-void DrawPlannedLoad(Canvas& canvas, SceneState& scene, const LoadPlan& plan, double bundleLength,
-                     double bundleWidth, double bundleHeight, int pictureWidth, int pictureHeight);
+    // The loaded pallet of the plan in a picture of width x height, the scene fitted below the
+    // text band.
+    void DrawLoad(const LoadPlan& plan, const LoadRequest& request, int width, int height);
 
-// The result lines at the top left, each on white.
-void WriteTextBlock(Canvas& canvas, const std::vector<std::string>& lines);
+    // The loaded pallet with the advisor's best layer in every layer, on the same view; the
+    // pallet spans the overhangs the best layer uses. PictureTooLargeError when the advisor
+    // listed no bundles for a layer that holds some.
+    void DrawBestLayer(const LayerAdvice& advice, int width, int height);
 
-// All three steps; no text block when `lines` is empty.
-void DrawResultPicture(Canvas& canvas, SceneState& scene, Colour colour, const LoadPlan& plan,
-                       double bundleLength, double bundleWidth, double bundleHeight,
-                       int pictureWidth, int pictureHeight, const std::vector<std::string>& lines);
+    // The lines at the top left of the band, each on white.
+    void WriteText(const std::vector<std::string>& lines);
 
-// The loaded pallet with the advisor's best layer in every layer, on the same view; the pallet
-// spans the overhangs the best layer uses.
-void DrawBestLayerLoad(Canvas& canvas, SceneState& scene, const LayerAdvice& advice,
-                       int pictureWidth, int pictureHeight);
+    Colour LoadColour() const { return colour; }
+    const SceneState& Scene() const { return scene; }
 
-// All three steps for the best layer's picture.
-void DrawBestLayerPicture(Canvas& canvas, SceneState& scene, Colour colour,
-                          const LayerAdvice& advice, int pictureWidth, int pictureHeight,
-                          const std::vector<std::string>& lines);
+  private:
+    Canvas& canvas;
+    Colour colour;
+    SceneState scene;
+};
+
+// A whole picture of the plan: the load, then the text block unless `lines` is empty.
+void DrawResultPicture(Canvas& canvas, Colour colour, const LoadPlan& plan,
+                       const LoadRequest& request, int width, int height,
+                       const std::vector<std::string>& lines);
+
+// A whole picture of the advisor's best layer, the same way.
+void DrawBestLayerPicture(Canvas& canvas, Colour colour, const LayerAdvice& advice, int width,
+                          int height, const std::vector<std::string>& lines);

@@ -1,12 +1,9 @@
 #include "shell/resulttexts.h"
 
 #include "shell/fieldnumbers.h"
+#include "shell/texts.h"
 
 namespace {
-
-std::string Number(std::int64_t value) {
-    return std::to_string(value);
-}
 
 // A load that holds nothing fills no pallets: there is nothing to divide the order by.
 bool HoldsBundles(const LoadPlan& plan) {
@@ -16,42 +13,40 @@ bool HoldsBundles(const LoadPlan& plan) {
 } // namespace
 
 std::string TotalLine(const LoadPlan& plan) {
-    return "Всего в укладке " + Number(plan.Total) + " пачек.";
+    return Texts::Result::Total(plan.Total);
 }
 
 std::string LayersLine(const LoadPlan& plan) {
     if (plan.LayerCount <= 0)
-        return "Пачка не помещается на поддон.";
-    return Number(plan.Layers) + " слоев по " + Number(plan.LayerCount) + " пачек.";
+        return Texts::Result::BundleOffPallet;
+    return Texts::Result::Layers(plan.Layers, plan.LayerCount);
 }
 
 std::string OverhangsLine(const LoadPlan& plan) {
-    return "Свесы: " + Number(plan.LengthOverhang) + " мм. по длине, " +
-           Number(plan.WidthOverhang) + " мм. по ширине";
+    return Texts::Result::Overhangs(plan.LengthOverhang, plan.WidthOverhang);
 }
 
 std::string PalletsLine(const LoadPlan& plan, std::int64_t bundlesInOrder) {
     if (!HoldsBundles(plan))
-        return "Количество поддонов: не определено";
-    return "Количество поддонов: " + Number(PalletsForOrder(bundlesInOrder, plan.Total));
+        return Texts::Result::PalletsUndetermined;
+    return Texts::Result::Pallets(PalletsForOrder(bundlesInOrder, plan.Total));
 }
 
 std::string PalletSizeLine(const std::string& lengthText, const std::string& widthText) {
-    return "Размер поддона: " + lengthText + " x " + widthText;
+    return Texts::Result::PalletSize(lengthText, widthText);
 }
 
 std::string LoadedHeightLine(const LoadPlan& plan, double bundleHeight, char decimalSeparator) {
-    return "Высота паллет: " +
-           FormatGeneral(LoadedPalletHeight(bundleHeight, plan.Layers), decimalSeparator) + " мм.";
+    return Texts::Result::LoadedHeight(
+        FormatGeneral(LoadedPalletHeight(bundleHeight, plan.Layers), decimalSeparator));
 }
 
 std::string BundleSizeLine(const std::string& lengthText, const std::string& widthText) {
-    return "Размер пачки: " + lengthText + " x " + widthText;
+    return Texts::Result::BundleSize(lengthText, widthText);
 }
 
 std::string LastPalletLine(const LoadPlan& plan, std::int64_t bundlesInOrder) {
-    return "На последнем поддоне: " + Number(BundlesOnLastPallet(bundlesInOrder, plan.Total)) +
-           " пачек.";
+    return Texts::Result::LastPallet(BundlesOnLastPallet(bundlesInOrder, plan.Total));
 }
 
 std::vector<std::string> TextBlockLines(const LoadPlan& plan, const TextBlockFields& fields) {

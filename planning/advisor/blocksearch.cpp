@@ -13,6 +13,9 @@ namespace {
 // its own limit.
 constexpr std::int64_t MaxSpan = 1 << 20;
 constexpr std::size_t MaxRasterPoints = 512;
+// Work units for setting up: about what one candidate costs.
+constexpr std::int64_t SpanPerUnit = 64;
+constexpr std::int64_t PiecesPerUnit = 16;
 
 } // namespace
 
@@ -24,6 +27,9 @@ std::optional<SearchedLayer> SearchLayer(std::int64_t x, std::int64_t y, std::in
         Raster::Make(std::max(x, y), l, w, MaxRasterPoints, MaxSpan);
     if (!raster)
         return std::nullopt;
+    // Setting up the raster and the tables is work too, charged by what it touches.
+    meter.Spend(std::max(x, y) / SpanPerUnit +
+                std::int64_t{raster->Size()} * raster->Size() / PiecesPerUnit);
     FiveBlockSearch search(l, w, *raster, meter);
     const int a = raster->Index(x);
     const int b = raster->Index(y);
@@ -33,6 +39,7 @@ std::optional<SearchedLayer> SearchLayer(std::int64_t x, std::int64_t y, std::in
     result.Count = search.Solve(a, b);
     if (result.Count < search.Bound(a, b) && !meter.Exhausted() &&
         LShapeSearch::Fits(a + 1, b + 1)) {
+        meter.Spend(LShapeSearch::Pieces(a + 1, b + 1) / PiecesPerUnit);
         LShapeSearch lShapes(l, w, *raster, search, a + 1, b + 1, meter);
         const std::int64_t count = lShapes.SolveRect(a, b);
         if (count > result.Count) {

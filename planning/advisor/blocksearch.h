@@ -1,6 +1,6 @@
 #pragma once
 
-#include "planning/advisor/layeradvisor.h"
+#include "planning/advisor/layertypes.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,69 +1,73 @@
 #pragma once
 
-#include "planning/advisor/layeradvisor.h"
+#include "planning/advisor/layertypes.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <optional>
 
-// Spends an AdvisorBudget. The clock is read once every hundred or so evaluations: reading it on
-// every candidate would cost more than the candidate. The search stops a twentieth early, which
-// leaves time to lay out the layer found and to absorb a step that overruns its share (setting
-// up the L-shape tables, a busy machine).
+// Spends an AdvisorBudget: counts units of work, and reads the safety net's clock once every few
+// hundred units (reading it on every candidate would cost more than the candidate).
 class BudgetMeter {
   public:
-    explicit BudgetMeter(const AdvisorBudget& budget) : evaluationLimit_(budget.Evaluations) {
-        if (budget.Time)
-            deadline_ = std::chrono::steady_clock::now() + *budget.Time - *budget.Time / 20;
-        if (evaluationLimit_ && *evaluationLimit_ <= 0)
-            exhausted_ = true;
+    using TimePoint = std::chrono::steady_clock::time_point;
+
+    explicit BudgetMeter(const AdvisorBudget& budget)
+        : workLimit_(budget.Work), clock_(budget.Clock) {
+        if (budget.SafetyTime)
+            deadline_ = Now() + *budget.SafetyTime;
+        exhausted_ = workLimit_ <= 0;
     }
 
-    // Counts one evaluation; false once the budget is spent, and from then on.
-    bool Spend() {
+    // Counts `units` of work; false once the budget is spent, and from then on.
+    bool Spend(std::int64_t units = 1) {
         if (exhausted_)
             return false;
-        ++evaluations_;
-        if (evaluationLimit_ && evaluations_ >= *evaluationLimit_)
+        work_ += units;
+        if (work_ >= workLimit_)
             exhausted_ = true;
-        if (deadline_ && ++sinceClock_ >= ClockEvery) {
+        sinceClock_ += units;
+        if (deadline_ && sinceClock_ >= ClockEvery) {
             sinceClock_ = 0;
-            if (std::chrono::steady_clock::now() >= *deadline_)
-                exhausted_ = true;
+            if (Now() >= *deadline_)
+                exhausted_ = clockStopped_ = true;
         }
         return !exhausted_;
     }
 
     bool Exhausted() const { return exhausted_; }
+    bool ClockStopped() const { return clockStopped_; }
+    std::int64_t Spent() const { return work_; }
 
-    // An equal part of what is left, for one of `parts` searches still to come.
-    AdvisorBudget ShareOf(std::int64_t parts) const {
-        AdvisorBudget share{std::nullopt, std::nullopt};
-        if (deadline_) {
-            const auto left = std::max(std::chrono::steady_clock::duration::zero(),
-                                       *deadline_ - std::chrono::steady_clock::now());
-            share.Time = std::chrono::duration_cast<std::chrono::milliseconds>(left / parts);
-        }
-        if (evaluationLimit_)
-            share.Evaluations = (*evaluationLimit_ - evaluations_) / parts;
+    // A meter for one of `parts` searches still to come: an equal part of the work left, and
+    // the same safety net.
+    BudgetMeter ShareOf(std::int64_t parts) const {
+        BudgetMeter share(*this);
+        share.workLimit_ = exhausted_ ? 0 : (workLimit_ - work_) / std::max<std::int64_t>(1, parts);
+        share.work_ = 0;
+        share.exhausted_ = exhausted_ || share.workLimit_ <= 0;
         return share;
     }
 
     // Takes in what a search run on a share spent.
     void Absorb(const BudgetMeter& part) {
-        evaluations_ += part.evaluations_;
-        if (evaluationLimit_ && evaluations_ >= *evaluationLimit_)
+        work_ += part.work_;
+        if (work_ >= workLimit_)
             exhausted_ = true;
-        if (deadline_ && std::chrono::steady_clock::now() >= *deadline_)
-            exhausted_ = true;
+        if (part.clockStopped_)
+            exhausted_ = clockStopped_ = true;
     }
 
   private:
-    static constexpr int ClockEvery = 128;
-    std::optional<std::int64_t> evaluationLimit_;
-    std::optional<std::chrono::steady_clock::time_point> deadline_;
-    std::int64_t evaluations_ = 0;
-    int sinceClock_ = 0;
+    TimePoint Now() const { return clock_ ? clock_() : std::chrono::steady_clock::now(); }
+
+    static constexpr std::int64_t ClockEvery = 256;
+    std::int64_t workLimit_;
+    std::function<TimePoint()> clock_;
+    std::optional<TimePoint> deadline_;
+    std::int64_t work_ = 0;
+    std::int64_t sinceClock_ = 0;
     bool exhausted_ = false;
+    bool clockStopped_ = false;
 };

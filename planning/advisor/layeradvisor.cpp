@@ -2,6 +2,7 @@
 
 #include "planning/advisor/blocksearch.h"
 #include "planning/advisor/budgetmeter.h"
+#include "planning/advisor/exactlayer.h"
 #include "planning/advisor/layerbound.h"
 #include "planning/advisor/paintorder.h"
 #include "planning/advisor/twoblocklayout.h"
@@ -34,6 +35,46 @@ std::int64_t CountOf(const std::vector<BundleBlock>& blocks) {
     return count;
 }
 
+std::vector<BundleBlock> Scaled(std::vector<BundleBlock> blocks, std::int64_t g) {
+    for (BundleBlock& b : blocks) {
+        b.X = static_cast<std::int32_t>(b.X * g);
+        b.Y = static_cast<std::int32_t>(b.Y * g);
+        b.LengthAlongX = static_cast<std::int32_t>(b.LengthAlongX * g);
+        b.WidthAlongY = static_cast<std::int32_t>(b.WidthAlongY * g);
+    }
+    return blocks;
+}
+
+// The best of the four two-block arrangements, both ways round on both orientations of the
+// rectangle, looked at in an order that does not depend on which bundle side came first.
+std::vector<BundleBlock> BestTwoBlockBlocks(std::int64_t X, std::int64_t Y, std::int64_t L,
+                                            std::int64_t W, BudgetMeter& meter) {
+    const std::int64_t l = std::max(L, W), w = std::min(L, W);
+    struct Option {
+        std::int64_t rowSide, splitSide, length, width;
+        bool turned;
+    };
+    const Option options[] = {
+        {X, Y, l, w, false}, {Y, X, l, w, true}, {X, Y, w, l, false}, {Y, X, w, l, true}};
+    const Option* best = nullptr;
+    TwoBlockLayer bestLayer;
+    for (const Option& o : options) {
+        // The floor is always laid, whatever the budget; its work still counts.
+        meter.Spend(TwoBlockSplitsLookedAt(o.splitSide, o.length));
+        const TwoBlockLayer layer =
+            BestTwoBlockLayerQuickly(o.rowSide, o.splitSide, o.length, o.width);
+        if (best == nullptr || layer.Count > bestLayer.Count) {
+            best = &o;
+            bestLayer = layer;
+        }
+    }
+    return TwoBlockBlocks(best->rowSide, best->splitSide, best->length, best->width,
+                          bestLayer.Split, best->turned);
+}
+
+// The exact step settles a gap this small; a larger one is beyond it in any budget.
+constexpr std::int64_t ExactStepGap = 2;
+
 BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W,
                               BudgetMeter& meter) {
     BestLayer layer;
@@ -49,30 +90,41 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
     // divided out: the search then works on a smaller grid with the same answer.
     const std::int64_t g = std::gcd(L, W);
     const std::int64_t l = std::max(L, W) / g, w = std::min(L, W) / g;
-    layer.UpperBound = ScaledUpperBound(X / g, Y / g, l, w);
+    const std::int64_t x = X / g, y = Y / g;
+    layer.UpperBound = ScaledUpperBound(x, y, l, w);
 
     // The two-block arrangement is the floor: the search must never come back with less.
-    const TwoBlockLayer along = BestTwoBlockLayerQuickly(X, Y, L, W);
-    const TwoBlockLayer across = BestTwoBlockLayerQuickly(Y, X, L, W);
-    layer.Blocks = along.Count >= across.Count ? TwoBlockBlocks(X, Y, L, W, along.Split, false)
-                                               : TwoBlockBlocks(Y, X, L, W, across.Split, true);
+    layer.Blocks = BestTwoBlockBlocks(X, Y, L, W, meter);
     layer.Count = CountOf(layer.Blocks);
 
     if (layer.Count < layer.UpperBound) {
-        std::optional<SearchedLayer> searched = SearchLayer(X / g, Y / g, l, w, meter);
+        // The search for layers gets half of what is left, the exact step the rest: a search
+        // that keeps looking for a layer that does not exist must not starve the proof.
+        BudgetMeter searchMeter = meter.ShareOf(2);
+        std::optional<SearchedLayer> searched = SearchLayer(x, y, l, w, searchMeter);
+        meter.Absorb(searchMeter);
+        bool spent = searchMeter.Exhausted();
         if (!searched) {
             layer.SearchSkipped = true;
         } else if (searched->Count > layer.Count) {
-            for (BundleBlock& b : searched->Blocks) {
-                b.X = static_cast<std::int32_t>(b.X * g);
-                b.Y = static_cast<std::int32_t>(b.Y * g);
-                b.LengthAlongX = static_cast<std::int32_t>(b.LengthAlongX * g);
-                b.WidthAlongY = static_cast<std::int32_t>(b.WidthAlongY * g);
-            }
-            layer.Blocks = std::move(searched->Blocks);
+            layer.Blocks = Scaled(std::move(searched->Blocks), g);
             layer.Count = CountOf(layer.Blocks);
         }
-        layer.TimedOut = meter.Exhausted();
+        while (searched && layer.Count < layer.UpperBound &&
+               layer.UpperBound - layer.Count <= ExactStepGap && !meter.Exhausted()) {
+            ExactAnswer exact = FitExactly(x, y, l, w, layer.Count + 1, meter);
+            if (exact.outcome == ExactAnswer::Outcome::DoesNotFit) {
+                layer.UpperBound = layer.Count;
+            } else if (exact.outcome == ExactAnswer::Outcome::Fits) {
+                layer.Blocks = Scaled(std::move(exact.blocks), g);
+                layer.Count = CountOf(layer.Blocks);
+            } else {
+                break;
+            }
+        }
+        spent = spent || meter.Exhausted();
+        layer.TimedOut = layer.Count < layer.UpperBound && spent;
+        layer.ClockStopped = layer.TimedOut && meter.ClockStopped();
     }
     layer.Optimal = layer.Count >= layer.UpperBound;
     layer.Blocks = InPaintingOrder(layer.Blocks);
@@ -152,11 +204,12 @@ OverhangAdvice AdviseOverhang(std::int32_t palletLength, std::int32_t palletWidt
     // Each search gets an equal part of what is left, so one hard rectangle cannot starve the
     // others.
     auto search = [&](std::int64_t sx, std::int64_t sy) {
-        BudgetMeter share(meter.ShareOf(std::max<std::int64_t>(1, searchesLeft--)));
+        BudgetMeter share = meter.ShareOf(std::max<std::int64_t>(1, searchesLeft--));
         const BestLayer layer = FindBestLayerWithin(static_cast<std::int32_t>(sx),
                                                     static_cast<std::int32_t>(sy), L, W, share);
         meter.Absorb(share);
         advice.Incomplete = advice.Incomplete || layer.TimedOut || layer.SearchSkipped;
+        advice.ClockStopped = advice.ClockStopped || layer.ClockStopped;
         return layer.Count;
     };
     const std::int64_t now = fits ? std::max(currentCount, search(x, y)) : currentCount;

@@ -28,7 +28,11 @@ std::int64_t AreaOf(const Shape& s) {
 } // namespace
 
 bool LShapeSearch::Fits(int nx, int ny) {
-    return Triangle(nx) * Triangle(ny) <= MaxLPieces;
+    return Pieces(nx, ny) <= MaxLPieces;
+}
+
+std::int64_t LShapeSearch::Pieces(int nx, int ny) {
+    return Triangle(nx) * Triangle(ny) + std::int64_t{nx} * ny;
 }
 
 LShapeSearch::LShapeSearch(std::int64_t l, std::int64_t w, const Raster& raster,

@@ -19,6 +19,8 @@ class LShapeSearch {
   public:
     // Whether the tables for a layer with nx and ny raster points along its sides stay small.
     static bool Fits(int nx, int ny);
+    // How many pieces its tables hold.
+    static std::int64_t Pieces(int nx, int ny);
 
     LShapeSearch(std::int64_t l, std::int64_t w, const Raster& raster, FiveBlockSearch& fiveBlock,
                  int nx, int ny, BudgetMeter& meter);

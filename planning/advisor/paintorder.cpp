@@ -1,7 +1,5 @@
 #include "planning/advisor/paintorder.h"
 
-#include "planning/advisor/layeradvisor.h"
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "planning/advisor/layeradvisor.h"
+#include "planning/advisor/layertypes.h"
 #include "planning/rectop.h"
 
 #include <cstdint>
 #include <vector>
 
 // The best two-block split of a RowSide x SplitSide rectangle, the same count and split as
-// BestTwoBlockLayer (whole millimetres, positive sizes), found among at most 2 * L + 2 splits
-// instead of all of them, so that a rectangle millions of bundles wide costs no more than a
-// pallet: a split L larger always adds the same number of bundles, whatever the split.
+// BestTwoBlockLayer (whole millimetres, positive sizes), found among at most about
+// sqrt(2 * splitSide) splits instead of all of them, so that a rectangle millions of bundles
+// wide, or a bundle millions of millimetres long, costs no more than a pallet.
+// How many splits BestTwoBlockLayerQuickly looks at: the work it costs.
+std::int64_t TwoBlockSplitsLookedAt(std::int64_t splitSide, std::int64_t bundleLength);
+
 TwoBlockLayer BestTwoBlockLayerQuickly(std::int64_t rowSide, std::int64_t splitSide,
                                        std::int64_t bundleLength, std::int64_t bundleWidth);
 

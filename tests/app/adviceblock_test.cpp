@@ -58,6 +58,12 @@ TEST_F(Advice, SaysSoInOneLineWhenTwoBlocksAreOptimal) {
     Calculate("600", "400", "150");
     EXPECT_EQ(form.Label21->text(),
               QString::fromUtf8("Схема двух блоков оптимальна: больше 4 пачек в слое не уложить."));
+    // Nothing better to show: "Лучшая схема" waits for a load where it can.
+    EXPECT_FALSE(form.Button3->isEnabled());
+    EXPECT_FALSE(form.N18->isEnabled());
+    Calculate("410", "310", "100");
+    EXPECT_TRUE(form.Button3->isEnabled());
+    EXPECT_TRUE(form.N18->isEnabled());
 }
 
 TEST_F(Advice, FailedCalculationTakesTheOldAdviceAway) {

@@ -109,9 +109,12 @@ const PasteCase pasteCases[] = {
     {"1200х800", "1200 800 800"},
     {"1200х800х", "1200 800 0"},
     {"размер 1200х800х150", "0 1200 800"},
-    {"12.5х8х3.5", "125 8 3.5"},
+    {"12.5х8х3.5", "12.5 8 3.5"},
+    {"60 см х 40 см х 30 см", "600 400 300"},
     {"-1200х800х-150", "1200 800 150"},
     {"", "0 0 0"},
+    // Past the double range: what was read, not the largest double.
+    {"13 46E1900", "13 INF INF"},
 };
 
 TEST_F(Commands, PastingSizesFillsTheBundleOrTheBoxFields) {
@@ -124,6 +127,36 @@ TEST_F(Commands, PastingSizesFillsTheBundleOrTheBoxFields) {
             << c.clipboard;
     }
     EXPECT_TRUE(desktop.informations.isEmpty());
+}
+
+// A load whose count no 64-bit integer holds is refused through the error report; the result
+// lines never show a wrapped-around number.
+TEST_F(Commands, CalculationBeyondSixtyFourBitsIsRefused) {
+    struct Case {
+        const char* bundle[3];
+        const char* pallet[2];
+        const char* maxHeight;
+    };
+    const Case cases[] = {
+        {{"1", "1", "1"}, {"1000000", "1000000"}, "2000000000"},
+        {{"600", "400", "300"}, {"1200", "800"}, "1e300"},
+    };
+    for (const Case& c : cases) {
+        desktop.errors.clear();
+        form->MaskEdit1->setText(c.bundle[0]);
+        form->MaskEdit2->setText(c.bundle[1]);
+        form->MaskEdit3->setText(c.bundle[2]);
+        form->MaskEdit4->setText(c.pallet[0]);
+        form->MaskEdit5->setText(c.pallet[1]);
+        form->MaskEdit6->setText(c.maxHeight);
+        Run(&TSDIAppForm::Button1Click);
+        EXPECT_EQ(desktop.errors,
+                  QStringList{QString::fromUtf8("Количество пачек или слоев слишком велико для "
+                                                "расчета: проверьте размеры поддона, пачки и "
+                                                "высоту укладки.")})
+            << c.maxHeight;
+        EXPECT_FALSE(form->Label10->text().contains("7751490039368425472"));
+    }
 }
 
 TEST_F(Commands, PastingWithoutTextOnTheClipboardAsksForTheFormAndChangesNothing) {
@@ -196,8 +229,10 @@ TEST_F(Commands, DoubleClickOnThePictureCopiesIt) {
 TEST_F(Commands, TextOptionTogglesAndDecidesTheTextBlock) {
     ASSERT_TRUE(form->N12->isChecked());
     form->N12Click();
+    EXPECT_FALSE(form->N12->isChecked());
     form->N12Click();
     EXPECT_TRUE(form->N12->isChecked());
+    // The menu item turns its own mark, as the handler does.
     form->N12->trigger();
     EXPECT_FALSE(form->N12->isChecked());
 
@@ -206,7 +241,7 @@ TEST_F(Commands, TextOptionTogglesAndDecidesTheTextBlock) {
     form->MaskEdit3->setText("300");
     form->Button1->click();
     const QImage withoutText = form->Image2->Image();
-    form->N12->trigger();
+    form->N12Click();
     EXPECT_TRUE(form->N12->isChecked());
     // Toggling does not redraw; the next calculation writes the text block.
     EXPECT_EQ(form->Image2->Image(), withoutText);

@@ -19,6 +19,15 @@ class FakeDesktop : public Desktop {
         ++imagesCopied;
     }
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return pickedColour; }
+    std::optional<WeightFields> EditWeights(QWidget*, const WeightFields& current) override {
+        weightsShown.push_back(current);
+        return editedWeights;
+    }
+    std::optional<std::vector<PalletPreset>>
+    EditOwnPallets(QWidget*, const std::vector<PalletPreset>& current) override {
+        ownPalletsShown.push_back(current);
+        return editedOwnPallets;
+    }
     void OpenDocument(const QString& path) override { opened << path; }
     QString ExecutableDir() override { return executableDir; }
     std::optional<QString> SaveFileName(QWidget*, const QString& filter, const QString&) override {
@@ -43,6 +52,10 @@ class FakeDesktop : public Desktop {
     QImage clipboardImage;
     int imagesCopied = 0;
     std::optional<QColor> pickedColour;
+    std::vector<WeightFields> weightsShown;
+    std::optional<WeightFields> editedWeights;
+    std::vector<std::vector<PalletPreset>> ownPalletsShown;
+    std::optional<std::vector<PalletPreset>> editedOwnPallets;
     QStringList opened;
     QString executableDir = QStringLiteral("/nonexistent-stowly-test-dir");
     QStringList saveFilters;

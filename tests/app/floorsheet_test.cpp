@@ -54,14 +54,14 @@ class FloorSheet : public ::testing::Test {
 };
 
 TEST_F(FloorSheet, CommandsWaitForACalculation) {
-    for (QAction* item : {form.N19, form.N20, form.N21, form.N22, form.N23})
+    for (QAction* item : {form.N22, form.N23, form.N24, form.N25, form.N26})
         EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
-    form.N19->trigger();
-    form.N20->trigger();
+    form.N22->trigger();
+    form.N23->trigger();
     EXPECT_EQ(desktop.printDialogs, 0);
     EXPECT_TRUE(desktop.saveFilters.isEmpty());
     Calculate("600", "400", "300");
-    for (QAction* item : {form.N19, form.N20, form.N21, form.N22, form.N23})
+    for (QAction* item : {form.N22, form.N23, form.N24, form.N25, form.N26})
         EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
 }
 
@@ -69,7 +69,7 @@ TEST_F(FloorSheet, SavesTheReportWithTheLinesTheWindowShows) {
     form.MaskEdit13->setText("1000");
     Calculate("410", "310", "100");
     desktop.savePath = Path("report.pdf");
-    form.N19->trigger();
+    form.N22->trigger();
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     const std::string text = PdfText(Path("report.pdf").toStdString());
     for (const QString& label :
@@ -85,18 +85,18 @@ TEST_F(FloorSheet, SavesTheReportWithTheLinesTheWindowShows) {
 TEST_F(FloorSheet, ACancelledDialogWritesNothingAndAFailedWriteNamesTheFile) {
     Calculate("600", "400", "300");
     desktop.savePath.reset();
-    form.N19->trigger();
-    form.N21->trigger();
+    form.N22->trigger();
+    form.N24->trigger();
     EXPECT_TRUE(Files().isEmpty());
     EXPECT_TRUE(desktop.errors.isEmpty());
 
     const QString blocked = Path("file") + "/report.pdf";
     QFile(Path("file")).open(QIODevice::WriteOnly);
     desktop.savePath = blocked;
-    form.N19->trigger();
+    form.N22->trigger();
     ASSERT_EQ(desktop.errors.size(), 1);
     EXPECT_TRUE(desktop.errors[0].contains(blocked)) << desktop.errors[0].toStdString();
-    form.N21->trigger();
+    form.N24->trigger();
     EXPECT_EQ(desktop.errors.size(), 2);
     EXPECT_EQ(Files(), QStringList{"file"});
 }
@@ -105,14 +105,14 @@ TEST_F(FloorSheet, PrintsThePageThroughTheDesktopAndACancelChangesNothing) {
     Calculate("600", "400", "300");
     const QImage shown = form.Image2->Image();
     desktop.printOutcome = Desktop::PrintOutcome::Cancelled;
-    form.N20->trigger();
+    form.N23->trigger();
     EXPECT_EQ(desktop.printDialogs, 1);
     EXPECT_TRUE(desktop.printedPage.isNull());
     EXPECT_TRUE(desktop.errors.isEmpty());
     EXPECT_EQ(form.Image2->Image(), shown);
 
     desktop.printOutcome = Desktop::PrintOutcome::Printed;
-    form.N20->trigger();
+    form.N23->trigger();
     ASSERT_FALSE(desktop.printedPage.isNull());
     // The loaded pallet stands in the picture's box at the top right, in the load's silver.
     int silver = 0;
@@ -124,7 +124,7 @@ TEST_F(FloorSheet, PrintsThePageThroughTheDesktopAndACancelChangesNothing) {
     EXPECT_GT(silver, 1000);
 
     desktop.printOutcome = Desktop::PrintOutcome::Failed;
-    form.N20->trigger();
+    form.N23->trigger();
     EXPECT_EQ(desktop.errors.size(), 1);
 }
 
@@ -133,11 +133,11 @@ TEST_F(FloorSheet, PlanViewShowsTheLayerFollowingTheBestLayerButton) {
     const QImage loadPicture = form.Image2->Image();
     const ::Calculation result = Calculated("410", "310", "100");
 
-    form.N22->trigger();
+    form.N25->trigger();
     EXPECT_EQ(form.Image2->Image(), ExpectedPlan(TwoBlockPlanPicture(result, Alternation::Off)));
-    form.N23->trigger();
+    form.N26->trigger();
     EXPECT_EQ(form.Image2->Image(), ExpectedPlan(TwoBlockPlanPicture(result, Alternation::On)));
-    form.N23->trigger();
+    form.N26->trigger();
 
     form.Button3->click();
     EXPECT_EQ(form.Image2->Image(), ExpectedPlan(*BestPlanPicture(result, Alternation::Off)));
@@ -146,26 +146,26 @@ TEST_F(FloorSheet, PlanViewShowsTheLayerFollowingTheBestLayerButton) {
     form.Button3->click();
     EXPECT_EQ(form.Image2->Image(), ExpectedPlan(TwoBlockPlanPicture(result, Alternation::Off)));
 
-    form.N22->trigger();
+    form.N25->trigger();
     EXPECT_EQ(form.Image2->Image(), loadPicture);
 }
 
 TEST_F(FloorSheet, SavesThePictureShownAsPngOrSvgByTheName) {
     Calculate("600", "400", "300");
     desktop.savePath = Path("load.png");
-    form.N21->trigger();
+    form.N24->trigger();
     EXPECT_EQ(QImage(Path("load.png")), form.Image2->Image().convertToFormat(QImage::Format_RGB32));
     desktop.savePath = Path("load.svg");
-    form.N21->trigger();
+    form.N24->trigger();
     QFile load(Path("load.svg"));
     ASSERT_TRUE(load.open(QIODevice::ReadOnly));
     const QByteArray loadSvg = load.readAll();
     EXPECT_TRUE(loadSvg.contains("<polygon"));
     EXPECT_FALSE(loadSvg.contains("class=\"bundle\""));
 
-    form.N22->trigger();
+    form.N25->trigger();
     desktop.savePath = Path("plan.svg");
-    form.N21->trigger();
+    form.N24->trigger();
     QFile plan(Path("plan.svg"));
     ASSERT_TRUE(plan.open(QIODevice::ReadOnly));
     EXPECT_EQ(plan.readAll().count("class=\"bundle\""), 4); // 4 bundles of 600 x 400 a layer

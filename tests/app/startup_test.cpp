@@ -2,6 +2,7 @@
 #include "app/colourcombo.h"
 #include "app/picturebox.h"
 #include "fakedesktop.h"
+#include "shell/texts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,12 +151,35 @@ TEST_F(WithSettingsFile, ValuesRoundTripThroughTheWindow) {
     EXPECT_EQ(again->cxColorComboBox1->SelectedColour(), MakeColour(18, 52, 86));
 }
 
-TEST_F(WithSettingsFile, CommandLineCalculationUsesTheDefaultsAndTheFileFollows) {
-    WriteFile("[PALLETE]\nL=1000\nB=1200\n[OVERHANG]\nL=0\nB=0\n");
+// Pixels painted in a shade of pure red: none in the default silver picture.
+int RedPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 0 && c.green() == 0 && c.blue() == 0;
+        }
+    return red;
+}
+
+TEST_F(WithSettingsFile, SettingsAreLoadedBeforeTheCommandLineCalculation) {
+    WriteFile("[PALLETE]\nL=1000\nB=1200\n[OVERHANG]\nL=0\nB=0\n[BOX]\nCOLOR=clRed\n");
     auto form = Start({"600x400x300"});
-    // 4 bundles a layer on 1200 x 800, not 5 on the file's 1000 x 1200.
-    EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 24 пачек."));
+    // 5 bundles a layer on the file's 1000 x 1200, not 4 on the default 1200 x 800.
+    EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 30 пачек."));
     EXPECT_EQ(Fields({form->MaskEdit4, form->MaskEdit5}), "1000 1200");
+    // The clipboard holds that calculation's picture, in the file's colour.
+    EXPECT_EQ(desktop.imagesCopied, 1);
+    EXPECT_EQ(desktop.clipboardImage, form->Image2->Image());
+    EXPECT_GT(RedPixels(desktop.clipboardImage), 1000);
+    EXPECT_FALSE(form->ResultsStale());
+    EXPECT_TRUE(desktop.errors.isEmpty());
+}
+
+TEST_F(WithSettingsFile, CommandLineCalculationWithoutAFileUsesTheDefaults) {
+    auto form = Start({"600x400x300"});
+    EXPECT_EQ(form->Label10->text(), QString::fromUtf8("Всего в укладке 24 пачек."));
+    EXPECT_EQ(RedPixels(desktop.clipboardImage), 0);
 }
 
 TEST_F(WithSettingsFile, BadColourStopsTheLoadThere) {
@@ -167,12 +192,25 @@ TEST_F(WithSettingsFile, BadColourStopsTheLoadThere) {
     EXPECT_EQ(form->MaskEdit13->text(), "");
 }
 
-TEST_F(WithSettingsFile, FractionalCommandLineSizeStopsTheStartBeforeTheSettings) {
+TEST_F(WithSettingsFile, FractionalCommandLineSizeStopsTheStartAfterTheSettings) {
     WriteFile("[PALLETE]\nL=1000\n");
     auto form = Start({"600x400x300.5"});
     EXPECT_EQ(desktop.errors, QStringList{"'300.5' is not a valid integer value."});
-    EXPECT_EQ(form->MaskEdit4->text(), "1200");
+    EXPECT_EQ(form->MaskEdit4->text(), "1000");
     EXPECT_EQ(desktop.imagesCopied, 0);
+}
+
+TEST_F(WithSettingsFile, DecimalInsideTheArgumentIsReportedNotMultiplied) {
+    auto form = Start({"600.5x400x300"});
+    EXPECT_EQ(Fields({form->MaskEdit1, form->MaskEdit2, form->MaskEdit3}), "600.5 400 300");
+    EXPECT_EQ(desktop.errors, QStringList{"'600.5' is not a valid integer value."});
+    EXPECT_EQ(desktop.imagesCopied, 0);
+}
+
+TEST_F(WithSettingsFile, UnitsOnTheCommandLineAreMillimetresInTheFields) {
+    auto form = Start({"60cm", "40cm", "30cm"});
+    EXPECT_EQ(Fields({form->MaskEdit1, form->MaskEdit2, form->MaskEdit3}), "600 400 300");
+    EXPECT_EQ(desktop.imagesCopied, 1);
 }
 
 TEST_F(WithSettingsFile, SeveralFractionalSizesNameTheFirst) {
@@ -180,6 +218,53 @@ TEST_F(WithSettingsFile, SeveralFractionalSizesNameTheFirst) {
     EXPECT_EQ(desktop.errors, QStringList{"'1.5' is not a valid integer value."});
     form->RunCommand([&form] { form->Button1Click(); });
     EXPECT_EQ(desktop.errors.value(1), "'1.5' is not a valid integer value.");
+}
+
+// A FIFO by the file's name would block the start in its open: it is no settings file, neither
+// read nor replaced, and nothing is said.
+TEST_F(WithSettingsFile, FifoIsNoSettingsFile) {
+    ASSERT_EQ(mkfifo(Path().toLocal8Bit().constData(), 0644), 0);
+    auto form = Start();
+    EXPECT_EQ(Fields({form->MaskEdit4, form->MaskEdit5, form->MaskEdit6}), "1200 800 2000");
+    form->MaskEdit4->setText("999");
+    form->close();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('|').toStdString();
+    struct stat info {};
+    ASSERT_EQ(lstat(Path().toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+// A settings file the window cannot keep: said once at the start, once on closing, and the
+// window still closes; the file stays as it was.
+TEST_F(WithSettingsFile, SettingsThatCannotBeSavedAreReportedOnceAndTheWindowCloses) {
+    const QByteArray huge = "[PALLETE]\nL=1000\n" + QByteArray(2 << 20, '\n');
+    WriteFile(huge);
+    auto form = Start();
+    const std::string path = Path().toStdString();
+    EXPECT_EQ(desktop.errors, QStringList{QString::fromStdString(Texts::ErrorReport(
+                                  Texts::SettingsNotRead(path, Texts::SettingsFileTooLarge)))});
+    form->show();
+    form->MaskEdit4->setText("999");
+    desktop.errors.clear();
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(desktop.errors, QStringList{QString::fromStdString(Texts::ErrorReport(
+                                  Texts::SettingsNotSaved(path, Texts::SettingsFileTooLarge)))});
+    EXPECT_EQ(ReadFile(), huge);
+}
+
+// An administrator may make the file read-only to give fixed inputs: closing leaves it alone
+// and says nothing.
+TEST_F(WithSettingsFile, ReadOnlyFileIsLeftAloneOnClosing) {
+    WriteFile("[PALLETE]\nL=1000\n");
+    ASSERT_TRUE(
+        QFile::setPermissions(Path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    auto form = Start();
+    EXPECT_EQ(form->MaskEdit4->text(), "1000");
+    form->MaskEdit4->setText("999");
+    form->close();
+    EXPECT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('|').toStdString();
+    EXPECT_EQ(ReadFile(), "[PALLETE]\nL=1000\n");
 }
 
 } // namespace

@@ -227,9 +227,32 @@ TEST_F(Window, TooTallBundleShowsZeroLayersOfTheLayerCount) {
 TEST_F(Window, ContextMenuBelongsToAllFieldsButThePalletOnes) {
     EXPECT_EQ(form->MaskEdit1->contextMenuPolicy(), Qt::CustomContextMenu);
     EXPECT_EQ(form->MaskEdit14->contextMenuPolicy(), Qt::CustomContextMenu);
-    for (QLineEdit* field : {form->MaskEdit4, form->MaskEdit5, form->MaskEdit6})
-        EXPECT_EQ(field->contextMenuPolicy(), Qt::DefaultContextMenu);
     EXPECT_EQ(form->PopupMenu1->actions().size(), 5);
+}
+
+TEST_F(Window, PalletFieldsKeepAnEditMenuInRussian) {
+    const QStringList russian = {"&Отменить", "&Повторить", "&Вырезать",    "&Копировать",
+                                 "Вст&авить", "&Удалить",   "Выделить в&сё"};
+    for (QLineEdit* field : {form->MaskEdit4, form->MaskEdit5, form->MaskEdit6}) {
+        std::unique_ptr<QMenu> menu(form->FieldEditMenu(field));
+        QStringList captions;
+        for (const QAction* item : menu->actions())
+            if (!item->isSeparator())
+                captions << item->text().section('\t', 0, 0);
+        EXPECT_EQ(captions, russian);
+    }
+    // The items do their work and are enabled when they can: "Удалить" needs a selection.
+    form->MaskEdit4->setText("1200");
+    std::unique_ptr<QMenu> menu(form->FieldEditMenu(form->MaskEdit4));
+    EXPECT_FALSE(menu->findChild<QAction*>("edit-delete")->isEnabled());
+    menu->findChild<QAction*>("select-all")->trigger();
+    EXPECT_EQ(form->MaskEdit4->selectedText(), "1200");
+    menu.reset(form->FieldEditMenu(form->MaskEdit4));
+    menu->findChild<QAction*>("edit-delete")->trigger();
+    EXPECT_EQ(form->MaskEdit4->text(), "");
+    menu.reset(form->FieldEditMenu(form->MaskEdit4));
+    menu->findChild<QAction*>("edit-undo")->trigger();
+    EXPECT_EQ(form->MaskEdit4->text(), "1200");
 }
 
 TEST_F(Window, ExitClosesTheWindow) {

@@ -146,5 +146,29 @@ if start "$work/app/stowly"; then
     check "all twelve keys are written" test "$(grep -c '=' "$work/app/stowly.ini")" -eq 13
 fi
 
+# 5. A bundle on the command line beside a settings file: the file is read first, so the picture
+#    on the clipboard is the one for the saved pallet, overhangs and colour.
+"$cli" 600x400x300 --settings "$work/app/stowly.ini" --png "$work/cli-start.png" >/dev/null
+if start "$work/app/stowly" 600x400x300; then
+    check "the start's picture reaches the clipboard" clipboard_png "$work/clip-start.png"
+    check "the start calculates with the settings file" same_picture "$work/clip-start.png" "$work/cli-start.png"
+    quit
+fi
+
+# 6. The keyboard alone: Ctrl+V in a bundle field pastes sizes with units, Enter calculates,
+#    Ctrl+C copies the picture.
+if start "$stowly"; then
+    printf '60 см х 40 см х 30 см' | timeout 5 xclip -selection clipboard -i
+    sleep 0.2
+    key ctrl+v
+    sleep 0.2
+    key Return
+    sleep 0.3
+    key ctrl+c
+    check "Ctrl+V, Enter and Ctrl+C put a picture on the clipboard" clipboard_png "$work/clip-keys.png"
+    check "the keys calculate the pasted load" same_picture "$work/clip-keys.png" "$work/cli-600.png"
+    quit
+fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -41,8 +41,11 @@ inline SceneState FittedTo(double x, double y, double z) {
 }
 
 // Counts polygons and remembers nothing else: for pictures of hundreds of thousands of boxes.
+// Counts an operation list's polygons unless told to count a picture's.
 class CountingCanvas : public Canvas {
   public:
+    explicit CountingCanvas(bool everyPolygon = true) : everyPolygon_(everyPolygon) {}
+    bool KeepsEveryPolygon() const override { return everyPolygon_; }
     long long polygons = 0;
     long long others = 0;
     Colour PenColour() const override { return pen_; }
@@ -57,5 +60,6 @@ class CountingCanvas : public Canvas {
     void TextOut(int, int, const std::string&) override { ++others; }
 
   private:
+    bool everyPolygon_;
     Colour pen_ = 0;
 };

@@ -25,6 +25,7 @@ PlanTexts Words(std::size_t layers) {
     texts.LengthwiseLegend = "lengthwise";
     texts.TurnedLegend = "turned";
     texts.OverhangPrefix = "o ";
+    texts.InsetPrefix = "i ";
     texts.TooManyBundles = "too many";
     return texts;
 }
@@ -95,6 +96,25 @@ TEST(DrawLayerPlan, EveryBundleOnceAtItsPlaceInItsShadeNumberedInPlacingOrder) {
         return op.value && (op.rect[0] == -20 || op.rect[2] == -20);
     });
     EXPECT_EQ(dashed, 3); // the near end and the two long sides touch x = -20
+}
+
+// Each side says how far the load stands over the pallet's edge, or how far inside it.
+TEST(DrawLayerPlan, SidesSayOverhangOrInset) {
+    // Four 300 x 200 bundles lengthwise in a row (1200) and two rows (400) on a 1000 x 500
+    // pallet that allows 100 mm over each end: 100 over at each end, 50 inside at each side.
+    const LayerPlan layer = TwoBlockLayerPlan({1000, 500, 200, 0, 300, 200}, 1200, 400, 2);
+    ASSERT_EQ(layer.Footprint, (PlanRect{-100, 50, 1200, 400}));
+    const std::vector<LayerPlan> layers{layer};
+    const PlanTexts texts = Words(1);
+    RecordingCanvas canvas;
+    DrawLayerPlan(canvas, layers, texts, LayOutPlan(layers, texts), Millimetres);
+    const std::vector<CanvasOp> labels = OfKind(canvas, Kind::Label);
+    const auto count = [&](const std::string& text) {
+        return std::count_if(labels.begin(), labels.end(),
+                             [&](const CanvasOp& op) { return op.text == text; });
+    };
+    EXPECT_EQ(count("o 100"), 2);
+    EXPECT_EQ(count("i 50"), 2);
 }
 
 TEST(DrawLayerPlan, EverythingInsideTheLaidOutExtent) {

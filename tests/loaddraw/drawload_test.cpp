@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 
 namespace {
@@ -50,6 +52,27 @@ std::vector<Op> Joined(std::vector<Op> first, const std::vector<Op>& second) {
     return first;
 }
 
+// The points of the polygons of boxes [first, first + count) of a drawing that starts with
+// `lead` operations before its first box.
+std::vector<PixelPoint> BoxPoints(const std::vector<Op>& ops, std::size_t lead, std::size_t first,
+                                  std::size_t count) {
+    std::vector<PixelPoint> points;
+    for (const Op& op : Slice(ops, lead + first * OpsPerBox, count * OpsPerBox))
+        if (op.kind == Op::Kind::Polygon)
+            points.insert(points.end(), op.points.begin(), op.points.end());
+    return points;
+}
+
+int LowestY(const std::vector<PixelPoint>& points) {
+    int lowest = INT_MIN;
+    for (const PixelPoint& p : points)
+        lowest = std::max(lowest, p.Y);
+    return lowest;
+}
+
+// What the picture of the example load must show: the area cleared to white, the pallet and its
+// stacking envelope as seven boxes, then 10 layers of 25 bundles, the bottom layer first, every
+// bundle inside what the pallet and the envelope span on the screen and below the text band.
 TEST(DrawLoad, PalletThenEveryBundle) {
     const LoadArgs args;
     SceneState state = FreshState();
@@ -57,9 +80,35 @@ TEST(DrawLoad, PalletThenEveryBundle) {
     Load(state, canvas, args);
     EXPECT_EQ(state.PalletPending, 0);
     EXPECT_EQ(state.Scale, 4.405035971223021);
-    const std::vector<Op> bundles = BundleOps(state, args);
-    EXPECT_EQ(bundles.size(), 250 * OpsPerBox);
-    EXPECT_EQ(canvas.ops, Joined(PalletOps(args), bundles));
+
+    constexpr std::size_t Clearing = 3, PalletBoxes = 7, Layers = 10, PerLayer = 25;
+    ASSERT_EQ(canvas.ops.size(), Clearing + (PalletBoxes + Layers * PerLayer) * OpsPerBox);
+    EXPECT_EQ(Slice(canvas.ops, 0, Clearing),
+              (std::vector<Op>{Op::Brush(clWhite), Op::Solid(), Op::Fill(0, 0, 417, 484)}));
+
+    const std::vector<PixelPoint> pallet = BoxPoints(canvas.ops, Clearing, 0, PalletBoxes);
+    ASSERT_FALSE(pallet.empty());
+    const auto [left, right] = std::minmax_element(
+        pallet.begin(), pallet.end(), [](const auto& a, const auto& b) { return a.X < b.X; });
+    const auto [top, bottom] = std::minmax_element(
+        pallet.begin(), pallet.end(), [](const auto& a, const auto& b) { return a.Y < b.Y; });
+    EXPECT_GE(left->X, 0);
+    EXPECT_LT(right->X, 417);
+    EXPECT_GE(top->Y, SceneTopBand);
+    EXPECT_LT(bottom->Y, 564);
+
+    int below = INT_MAX;
+    for (std::size_t layer = 0; layer < Layers; ++layer) {
+        const std::vector<PixelPoint> bundles =
+            BoxPoints(canvas.ops, Clearing, PalletBoxes + layer * PerLayer, PerLayer);
+        for (const PixelPoint& p : bundles) {
+            ASSERT_TRUE(p.X >= left->X && p.X <= right->X && p.Y >= top->Y && p.Y <= bottom->Y)
+                << "layer " << layer << " at " << p.X << ", " << p.Y;
+        }
+        // Each layer stands higher on the screen than the one drawn before it.
+        EXPECT_LT(LowestY(bundles), below) << "layer " << layer;
+        below = LowestY(bundles);
+    }
 }
 
 TEST(DrawLoad, WithoutPalletPendingDrawsOnlyTheBundlesWithThePreviousFit) {

@@ -1,6 +1,7 @@
 #include "planning/loadplan.h"
 
 #include "planning/rectop.h"
+#include "planning/wholecount.h"
 
 #include "tests/support/loadrequests.h"
 
@@ -98,6 +99,10 @@ const TrimCase trimCases[] = {
     {"needed in full", 410, 300, 30, 0, 30, 0},
     // Negative overhangs are left as they are.
     {"negative overhang untouched", 600, 400, -20, 0, -20, 0},
+    // A 1201 mm bundle needs exactly 1 mm beyond the 1200 pallet: the walk goes down to 0
+    // before it sees the total drop.
+    {"one millimetre needed", 1201, 400, 5, 0, 1, 0},
+    {"one millimetre needed along the width", 600, 801, 0, 7, 0, 1},
 };
 
 class PlanTrim : public ::testing::TestWithParam<TrimCase> {};
@@ -171,6 +176,45 @@ TEST(PlanLoad, RefusesSizesThatWouldTakeMinutes) {
     r = BundleRequest(600, 1, 100);
     r.LengthOverhang = 2000000000;
     EXPECT_THROW(PlanLoad(r), PlanTooLargeError);
+}
+
+struct OutOfRangeCase {
+    const char* name;
+    double palletLength, palletWidth, maxHeight, length, width, height;
+};
+
+// Loads whose counts no 64-bit integer holds: the plan refuses them instead of wrapping around
+// (a total of 2e21 read as 7751490039368425472) or truncating a quotient beyond every integer.
+const OutOfRangeCase outOfRangeCases[] = {
+    {"total past 64 bits", 1e6, 1e6, 2e9, 1, 1, 1},
+    {"bundles along a row times the split past 64 bits", 7e16, 7e16, 2000, 1, 2147483647, 1},
+    {"layers of a huge stack", 1200, 800, 1e300, 600, 400, 300},
+    {"layers of a stack far below the pallet", 1200, 800, -1e300, 600, 400, 300},
+    {"infinite stack", 1200, 800, std::numeric_limits<double>::infinity(), 600, 400, 300},
+    {"layers just past 64 bits", 1200, 800, 9.3e18, 600, 400, 1},
+};
+
+TEST(PlanLoad, RefusesCountsBeyondSixtyFourBits) {
+    for (const OutOfRangeCase& c : outOfRangeCases) {
+        LoadRequest r = BundleRequest(c.length, c.width, c.height);
+        r.PalletLength = c.palletLength;
+        r.PalletWidth = c.palletWidth;
+        r.MaxHeight = c.maxHeight;
+        EXPECT_THROW(PlanLoad(r), CountOutOfRangeError) << c.name;
+    }
+}
+
+TEST(PlanLoad, CountsJustInsideSixtyFourBitsAreExact) {
+    // One bundle a layer, and as many layers as the largest double below 2^63.
+    LoadRequest r = BundleRequest(600, 400, 1);
+    r.PalletLength = 600;
+    r.PalletWidth = 400;
+    r.HeightIncludesPallet = false;
+    r.MaxHeight = 9223372036854774784.0;
+    const LoadPlan plan = PlanLoad(r);
+    EXPECT_EQ(plan.LayerCount, 1);
+    EXPECT_EQ(plan.Layers, 9223372036854774784);
+    EXPECT_EQ(plan.Total, 9223372036854774784);
 }
 
 struct OrderCase {

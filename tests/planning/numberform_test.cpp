@@ -67,23 +67,28 @@ TEST(Utf8, EachCharacterCountsOnceAndBrokenBytesCountAlone) {
     struct Case {
         std::string Text;
         std::size_t Characters;
+        char32_t First; // the code point of the first character
     };
     const Case cases[] = {
-        {"", 0},
-        {"1200х800", 8},         // Cyrillic х, two bytes
-        {"\xE2\x82\xAC", 1},     // euro sign, three bytes
-        {"\xF0\x9F\x93\xA6", 1}, // four bytes
+        {"", 0, 0},
+        {"1200х800", 8, U'1'},                  // Cyrillic х, two bytes
+        {"х800", 4, U'\u0445'},                 // decoded from its two bytes
+        {"\xE2\x82\xAC", 1, U'\u20AC'},         // euro sign, three bytes
+        {"\xF0\x9F\x93\xA6", 1, U'\U0001F4E6'}, // four bytes
         {"\xD0"
          "5",
-         2},                 // a lead byte without its continuation
-        {"\x85\x85", 2},     // stray continuation bytes
-        {"\xC0\xAF", 2},     // an overlong form is not a character
-        {"\xED\xA0\x80", 3}, // nor is a surrogate
-        {"\xF0\x9F\x93", 3}, // nor a sequence cut short by the end
+         2, U'\uFFFD'},                 // a lead byte without its continuation
+        {"\x85\x85", 2, U'\uFFFD'},     // stray continuation bytes
+        {"\xC0\xAF", 2, U'\uFFFD'},     // an overlong form is not a character
+        {"\xED\xA0\x80", 3, U'\uFFFD'}, // nor is a surrogate
+        {"\xF0\x9F\x93", 3, U'\uFFFD'}, // nor a sequence cut short by the end
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Text);
         EXPECT_EQ(CharacterCount(c.Text, c.Text.size()), c.Characters);
+        if (!c.Text.empty()) {
+            EXPECT_EQ(CharacterAt(c.Text, 0), c.First);
+        }
     }
 }
 

@@ -1,7 +1,10 @@
 #include "planning/rectop.h"
+#include "planning/wholecount.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -112,6 +115,53 @@ TEST(BestTwoBlockLayer, NegativeSplitSideLeavesNoCandidate) {
     const TwoBlockLayer best = BestTwoBlockLayer(1200, -10, 300, 200);
     EXPECT_EQ(best.Count, 0);
     EXPECT_EQ(best.Split, 0);
+}
+
+} // namespace
+
+namespace {
+
+struct TruncCase {
+    double value;
+    std::int64_t count; // when in range
+    bool inRange;
+};
+
+// 2^63 is the first double past the range; the double just below it is the largest that fits.
+const TruncCase truncCases[] = {
+    {2.9, 2, true},
+    {-2.9, -2, true},
+    {9223372036854774784.0, 9223372036854774784, true},
+    {-9223372036854775808.0, std::numeric_limits<std::int64_t>::min(), true},
+    {9223372036854775808.0, 0, false},
+    {-9223372036854777856.0, 0, false},
+    {1e300, 0, false},
+    {std::numeric_limits<double>::infinity(), 0, false},
+    {-std::numeric_limits<double>::infinity(), 0, false},
+    {std::numeric_limits<double>::quiet_NaN(), 0, false},
+};
+
+TEST(TruncatedCount, TruncatesWithinSixtyFourBitsAndRefusesBeyond) {
+    for (const TruncCase& c : truncCases) {
+        if (c.inRange)
+            EXPECT_EQ(TruncatedCount(c.value), c.count) << c.value;
+        else
+            EXPECT_THROW(TruncatedCount(c.value), CountOutOfRangeError) << c.value;
+    }
+}
+
+TEST(CountArithmetic, RefusesWhatWouldWrapAround) {
+    constexpr std::int64_t Max = std::numeric_limits<std::int64_t>::max();
+    EXPECT_EQ(CountProduct(3037000499, 3037000499), 9223372030926249001);
+    EXPECT_THROW(CountProduct(3037000500, 3037000500), CountOutOfRangeError);
+    EXPECT_THROW(CountProduct(-2, Max), CountOutOfRangeError);
+    EXPECT_EQ(CountSum(Max - 1, 1), Max);
+    EXPECT_THROW(CountSum(Max, 1), CountOutOfRangeError);
+}
+
+TEST(BestTwoBlockLayer, RefusesALayerPastSixtyFourBits) {
+    EXPECT_THROW(BestTwoBlockLayer(7e16, 7e16, 1, 2147483647), CountOutOfRangeError);
+    EXPECT_THROW(BestTwoBlockLayer(1e19, 100, 1, 1), CountOutOfRangeError);
 }
 
 } // namespace

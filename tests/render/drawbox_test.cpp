@@ -177,3 +177,39 @@ TEST(DrawBox, FarCornersWithinTheIntegerRangeAreDrawn) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(PaintBoxFaces, PaintsTheFacesOfTheSetInDrawBoxOrder) {
+    const SceneState state = FittedExample();
+    const BoxPixels p = ProjectBox(state, 0, 0, 0, 400, 300, 200);
+    EXPECT_EQ(p[0], (PixelPoint{176, 143}));
+    EXPECT_EQ(p[6], (PixelPoint{192, 238}));
+    const Op frontY = Op::Poly({{{128, 167}, {128, 206}, {192, 238}, {192, 199}}});
+    const Op frontX = Op::Poly({{{192, 199}, {192, 238}, {240, 214}, {240, 175}}});
+    const Op top = Op::Poly({{{176, 143}, {128, 167}, {192, 199}, {240, 175}}});
+    const Op shadeY = Op::Brush(MakeColour(150, 75, 22)),
+             shadeX = Op::Brush(MakeColour(100, 50, 15)), shadeTop = Op::Brush(ExampleColour);
+    struct Case {
+        std::uint8_t faces;
+        std::vector<Op> between; // what comes between the black pen and the pen set back
+    } cases[] = {
+        {EveryBoxFace, {shadeY, frontY, shadeX, frontX, shadeTop, top}},
+        {BoxFaceZ1, {shadeTop, top}},
+        {BoxFaceX2 | BoxFaceZ1, {shadeX, frontX, shadeTop, top}},
+        {BoxFaceY2, {shadeY, frontY}},
+    };
+    for (const Case& c : cases) {
+        RecordingCanvas canvas(ExampleColour);
+        PaintBoxFaces(p, c.faces, canvas);
+        std::vector<Op> expected = {Op::Pen(clBlack)};
+        expected.insert(expected.end(), c.between.begin(), c.between.end());
+        expected.push_back(Op::Pen(ExampleColour));
+        EXPECT_EQ(canvas.ops, expected) << int(c.faces);
+    }
+    RecordingCanvas none(ExampleColour);
+    PaintBoxFaces(p, 0, none);
+    EXPECT_TRUE(none.ops.empty());
+}
+
+} // namespace

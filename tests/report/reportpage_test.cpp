@@ -2,6 +2,7 @@
 #include "tests/report/pdftools.h"
 
 #include "loaddraw/drawblockpattern.h"
+#include "settings/replacefile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,12 +25,12 @@ ReportPage SamplePage() {
     page.Sections = {
         {"Исходные данные", {"Пачка: 600 x 400 x 300 мм", "Поддон: 1200 x 800 мм"}},
         {"Результат", {"Всего пачек на поддоне: 48 шт.", "На последнем поддоне: 40 пачек."}}};
-    // A red square filling the picture's box.
+    // A red rectangle over the top left quarter of the picture's box.
     page.DrawPicture = [](Canvas& canvas, int width, int height) {
         canvas.SetPenColour(Red);
         canvas.SetBrushColour(Red);
-        canvas.Polygon({PixelPoint{0, 0}, PixelPoint{width, 0}, PixelPoint{width, height},
-                        PixelPoint{0, height}});
+        canvas.Polygon({PixelPoint{0, 0}, PixelPoint{width / 2, 0},
+                        PixelPoint{width / 2, height / 2}, PixelPoint{0, height / 2}});
     };
     page.PictureRefusal = "Слишком много пачек для схемы укладки";
     PlanPicture plan;
@@ -91,9 +92,12 @@ TEST_F(ReportPdf, PictureStandsAtTheTopRightAndNowhereElse) {
             page.pixelColor(static_cast<int>(xMm * 40 / 25.4), static_cast<int>(yMm * 40 / 25.4));
         return c.red() > 200 && c.green() < 60 && c.blue() < 60;
     };
-    EXPECT_TRUE(red(150, 80));
-    EXPECT_TRUE(red(110, 35));
-    EXPECT_TRUE(red(190, 125));
+    // The quarter at the box's scale: the picture is neither shifted nor scaled on the page.
+    EXPECT_TRUE(red(106, 30));
+    EXPECT_TRUE(red(145, 75));
+    EXPECT_FALSE(red(155, 75));
+    EXPECT_FALSE(red(145, 85));
+    EXPECT_FALSE(red(190, 125));
     EXPECT_FALSE(red(50, 80));   // the left column
     EXPECT_FALSE(red(150, 200)); // the plan
 }
@@ -116,7 +120,7 @@ TEST_F(ReportPdf, ALoadTooLargeToDrawStillGetsItsPageWithTheRefusal) {
 
 TEST_F(ReportPdf, AnUnwritablePathFailsAndLeavesTheFileAsItWas) {
     const std::string blocker = Path("file");
-    ASSERT_TRUE(WriteFileReplacing(blocker, "kept"));
+    ASSERT_TRUE(WriteFileContent(blocker, "kept"));
     EXPECT_FALSE(WriteReportPdf(blocker + "/report.pdf", SamplePage()));
     // A directory in the file's place cannot be replaced either.
     QDir(dir.path()).mkdir("folder.pdf");

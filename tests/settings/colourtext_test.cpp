@@ -123,4 +123,26 @@ TEST(ColourText, AnythingElseIsNotAValidInteger) {
     }
 }
 
+// A NUL byte would end the message early, a line break would start a forged line: control
+// characters show as \xNN inside the quotes, and the rest of the value follows.
+TEST(ColourText, ControlCharactersInTheValueAreQuotedSafely) {
+    struct Case {
+        std::string Text;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {std::string("cl\0Red", 6), "'cl\\x00Red' is not a valid integer value"},
+        {"1\n2", "'1\\x0A2' is not a valid integer value"},
+        {"\x7F\x1B[2J", "'\\x7F\\x1B[2J' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ColourFromText(c.Text);
+            ADD_FAILURE() << "no error";
+        } catch (const ConversionError& error) {
+            EXPECT_EQ(std::string(error.what()), c.Message);
+        }
+    }
+}
+
 } // namespace

@@ -148,3 +148,24 @@ TEST(IniFileWrite, WrittenValuesReadBack) {
 }
 
 } // namespace
+
+TEST(IniFileRemove, TakesOutOnlyTheKeyLine) {
+    struct RemoveCase {
+        std::string Name, Content, Section, Key, Expected;
+    };
+    const RemoveCase cases[] = {
+        {"middle", "[A]\nK=1\nX=2\n", "A", "K", "[A]\nX=2\n"},
+        {"CRLF kept", "[A]\r\nK=1\r\nX=2\r\n", "A", "K", "[A]\r\nX=2\r\n"},
+        {"other section untouched", "[B]\nK=0\n[A]\nK=1\n", "A", "K", "[B]\nK=0\n[A]\n"},
+        {"last line without ending", "[A]\nX=2\nK=1", "A", "K", "[A]\nX=2"},
+        {"missing key", "[A]\nX=2\n", "A", "K", "[A]\nX=2\n"},
+        {"comment with the name", "[A]\n;K=1\n", "A", "K", "[A]\n;K=1\n"},
+        {"first of duplicates", "[A]\nK=1\nK=2\n", "A", "K", "[A]\nK=2\n"},
+    };
+    for (const RemoveCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        IniFile file = IniFile::Parse(c.Content);
+        file.Remove(c.Section, c.Key);
+        EXPECT_EQ(file.Content(), c.Expected);
+    }
+}

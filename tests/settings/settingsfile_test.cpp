@@ -1,3 +1,4 @@
+#include "settings/inifile.h"
 #include "settings/replacefile.h"
 #include "settings/settingsfile.h"
 #include "shell/fieldnumbers.h"
@@ -8,10 +9,13 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,6 +70,8 @@ StoredInputs Sample() {
     inputs.AddText = false;
     inputs.BundlesInOrder = "101";
     inputs.BoxesPerBundle = "10";
+    inputs.Weights = {"350", "", "9,5", "800"};
+    inputs.OwnPallets = {{"Склад Север", 1000, 1000, 18}};
     return inputs;
 }
 
@@ -82,6 +88,17 @@ void ExpectSame(const StoredInputs& a, const StoredInputs& b) {
     EXPECT_EQ(a.AddText, b.AddText);
     EXPECT_EQ(a.BundlesInOrder, b.BundlesInOrder);
     EXPECT_EQ(a.BoxesPerBundle, b.BoxesPerBundle);
+    EXPECT_EQ(a.Weights.BoxGrams, b.Weights.BoxGrams);
+    EXPECT_EQ(a.Weights.BundleKg, b.Weights.BundleKg);
+    EXPECT_EQ(a.Weights.TareKg, b.Weights.TareKg);
+    EXPECT_EQ(a.Weights.MaxGrossKg, b.Weights.MaxGrossKg);
+    ASSERT_EQ(a.OwnPallets.size(), b.OwnPallets.size());
+    for (std::size_t i = 0; i < a.OwnPallets.size(); ++i) {
+        EXPECT_EQ(a.OwnPallets[i].Name, b.OwnPallets[i].Name);
+        EXPECT_EQ(a.OwnPallets[i].Length, b.OwnPallets[i].Length);
+        EXPECT_EQ(a.OwnPallets[i].Width, b.OwnPallets[i].Width);
+        EXPECT_EQ(a.OwnPallets[i].TareKg, b.OwnPallets[i].TareKg);
+    }
 }
 
 TEST(SettingsPath, IsTheNameBesideTheExecutable) {
@@ -241,6 +258,45 @@ TEST_F(SettingsFileTest, LinesTheSystemDoesNotOwnSurviveByteForByte) {
                      "ADDTEXT=1");
 }
 
+TEST_F(SettingsFileTest, WeightsAndOwnPalletsJoinTheFileInSectionsOfTheirOwn) {
+    const std::string before = "[PALLETE]\r\n"
+                               "L=1200\r\n"
+                               "; мои заметки\r\n"
+                               "[Extra]\r\n"
+                               "Key=Value\r\n";
+    Put(before);
+    StoredInputs inputs;
+    ASSERT_TRUE(LoadSettingsFile(path, inputs));
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    const std::string withoutWeights = Get();
+    EXPECT_EQ(withoutWeights.find("WEIGHT"), std::string::npos);
+    EXPECT_EQ(withoutWeights.find("MYPALLETS"), std::string::npos);
+
+    inputs.Weights = {"", "12.5", "", "1000"};
+    inputs.OwnPallets = {{"Склад Север", 1000, 1000, 18}, {"Стеллаж", 1140, 760, 21.5}};
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    EXPECT_EQ(Get(), withoutWeights + "[WEIGHT]\r\n"
+                                      "BOXG=\r\n"
+                                      "BUNDLEKG=12.5\r\n"
+                                      "TAREKG=\r\n"
+                                      "MAXGROSSKG=1000\r\n"
+                                      "[MYPALLETS]\r\n"
+                                      "COUNT=2\r\n"
+                                      "P1=1000;1000;18;Склад Север\r\n"
+                                      "P2=1140;760;21.5;Стеллаж\r\n");
+    StoredInputs loaded;
+    ASSERT_TRUE(LoadSettingsFile(path, loaded));
+    ExpectSame(loaded, inputs);
+    EXPECT_EQ(Get().substr(0, before.size()), withoutWeights.substr(0, before.size()));
+
+    // Emptied again, the sections stay with empty values rather than vanish.
+    inputs.Weights = {};
+    inputs.OwnPallets.clear();
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    ASSERT_TRUE(LoadSettingsFile(path, loaded));
+    ExpectSame(loaded, inputs);
+}
+
 TEST_F(SettingsFileTest, LineBreakInAFieldCannotForgeAKey) {
     Put("");
     StoredInputs inputs;
@@ -341,17 +397,232 @@ TEST_F(SettingsFileTest, FailedReplacementKeepsTheOldFileAndLeavesNoTemporaryFil
     const rlimit limit{bytes, bytes};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         std::_Exit(2);
-    std::_Exit(SaveSettingsFile(path, Sample()) ? 1 : 0);
+    try {
+        SaveSettingsFile(path, Sample());
+    } catch (const SettingsFileError& error) {
+        const std::string expected = Texts::SettingsNotSaved(path, std::strerror(EFBIG));
+        std::_Exit(std::string(error.what()) == expected ? 0 : 3);
+    }
+    std::_Exit(1);
 }
 
 // A real full disk: the file-size limit stops the write of the temporary file for any user,
-// the superuser included. The save runs in a child process so that the limit stays there.
+// the superuser included. The save runs in a child process so that the limit stays there, and
+// reports the failure naming the file and the reason.
 TEST_F(SettingsFileTest, SaveOnAFullDiskKeepsTheOldFile) {
     const std::string old = "[PIC]\nADDTEXT=1\n";
     Put(old);
     EXPECT_EXIT(SaveWithFileSizeLimit(path, 32), testing::ExitedWithCode(0), "");
     EXPECT_EQ(Get(), old);
     EXPECT_EQ(Entries(), std::vector<std::string>{"stowly.ini"});
+}
+
+// Things by the file's name that are not a regular file are no file: they are neither read
+// nor replaced, and a FIFO with no writer cannot hold the program up.
+TEST_F(SettingsFileTest, OnlyARegularFileIsASettingsFile) {
+    struct Case {
+        const char* Name;
+        void (*Make)(const std::string& path);
+    };
+    const Case cases[] = {
+        {"FIFO", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0644), 0); }},
+        {"link to a device", [](const std::string& p) { fs::create_symlink("/dev/zero", p); }},
+        {"directory", [](const std::string& p) { fs::create_directory(p); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(path);
+        c.Make(path);
+        StoredInputs inputs = Sample();
+        EXPECT_FALSE(LoadSettingsFile(path, inputs));
+        EXPECT_FALSE(SaveSettingsFile(path, inputs));
+        ExpectSame(inputs, Sample());
+        EXPECT_EQ(Entries(), std::vector<std::string>{"stowly.ini"});
+    }
+}
+
+// A settings file that is there but cannot be read, or is far larger than any settings file:
+// reading and saving both say so, naming the file and the reason, and leave it as it is.
+TEST_F(SettingsFileTest, UnreadableOrHugeFileIsAnErrorNamingIt) {
+    struct Case {
+        const char* Name;
+        std::string Reason;
+        void (*Make)(const std::string& path);
+    };
+    std::vector<Case> cases = {
+        {"link to itself", std::strerror(ELOOP),
+         [](const std::string& p) { fs::create_symlink("stowly.ini", p); }},
+        {"over the size limit", Texts::SettingsFileTooLarge,
+         [](const std::string& p) { PutAt(p, std::string(SettingsFileSizeLimit + 1, '\n')); }},
+    };
+    // The superuser reads any file whatever its mode.
+    if (geteuid() != 0)
+        cases.push_back({"no read permission", std::strerror(EACCES), [](const std::string& p) {
+                             PutAt(p, "[PIC]\nADDTEXT=1\n");
+                             ASSERT_EQ(chmod(p.c_str(), 0), 0);
+                         }});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        fs::remove_all(path);
+        c.Make(path);
+        const auto before = fs::symlink_status(path);
+        StoredInputs inputs = Sample();
+        try {
+            LoadSettingsFile(path, inputs);
+            ADD_FAILURE() << "read without an error";
+        } catch (const SettingsFileError& error) {
+            EXPECT_EQ(std::string(error.what()), Texts::SettingsNotRead(path, c.Reason));
+        }
+        ExpectSame(inputs, Sample());
+        try {
+            SaveSettingsFile(path, inputs);
+            ADD_FAILURE() << "saved without an error";
+        } catch (const SettingsFileError& error) {
+            EXPECT_EQ(std::string(error.what()), Texts::SettingsNotSaved(path, c.Reason));
+        }
+        EXPECT_EQ(fs::symlink_status(path).type(), before.type());
+        EXPECT_EQ(Entries(), std::vector<std::string>{"stowly.ini"});
+    }
+}
+
+TEST_F(SettingsFileTest, FileAtTheSizeLimitIsRead) {
+    const std::string keys = "[PALLETE]\nL=1000\n";
+    Put(keys + std::string(SettingsFileSizeLimit - keys.size(), '\n'));
+    StoredInputs inputs;
+    ASSERT_TRUE(LoadSettingsFile(path, inputs));
+    EXPECT_EQ(inputs.PalletLength, "1000");
+}
+
+// Whoever made the file read-only keeps fixed inputs there: closing leaves it alone, silently.
+TEST_F(SettingsFileTest, ReadOnlyFileIsLeftAlone) {
+    const std::string old = "[PALLETE]\nL=1000\n";
+    Put(old);
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    EXPECT_FALSE(SaveSettingsFile(path, Sample()));
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(Get(), old);
+    StoredInputs inputs;
+    EXPECT_TRUE(LoadSettingsFile(path, inputs));
+    EXPECT_EQ(inputs.PalletLength, "1000");
+}
+
+// Values with blanks at their ends read back without them, so saving them again must not add
+// a blank each time: unchanged inputs write the same bytes.
+TEST_F(SettingsFileTest, BlanksAroundAValueDoNotGrowFromSaveToSave) {
+    Put("[BOX]\nPROFILE=B - 3.1 \n");
+    StoredInputs inputs;
+    inputs.FluteProfile = "B - 3.1 ";
+    inputs.MaxHeight = "\t2000  ";
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    const std::string first = Get();
+    for (int save = 0; save < 3; ++save) {
+        ASSERT_TRUE(SaveSettingsFile(path, inputs));
+        EXPECT_EQ(Get(), first);
+    }
+    StoredInputs loaded;
+    ASSERT_TRUE(LoadSettingsFile(path, loaded));
+    EXPECT_EQ(loaded.FluteProfile, "B - 3.1");
+    EXPECT_EQ(loaded.MaxHeight, "2000");
+}
+
+// Temporary files left by a killed save go on the next save, changed or not; anything else by
+// a similar name, and the temporary file of a save still running (it holds its lock), stays.
+TEST_F(SettingsFileTest, SaveRemovesTemporariesOfAKilledSave) {
+    for (const bool changed : {true, false}) {
+        SCOPED_TRACE(changed ? "changed inputs" : "unchanged inputs");
+        fs::remove_all(directory);
+        fs::create_directory(directory);
+        Put("");
+        if (!changed) {
+            ASSERT_TRUE(SaveSettingsFile(path, Sample()));
+        }
+        for (const char* name : {"stowly.ini.Ab12Cd", "stowly.ini.zzzzzz", "stowly.ini.running",
+                                 "stowly.ini.bak", "stowly.ini.Ab12Cd~", "other.ini.Ab12Cd"})
+            PutAt(directory + "/" + name, "[PIC]\n");
+        const std::string running = directory + "/stowly.ini.runnin";
+        PutAt(running, "");
+        const int held = open(running.c_str(), O_RDONLY);
+        ASSERT_GE(held, 0);
+        ASSERT_EQ(flock(held, LOCK_EX), 0);
+
+        ASSERT_TRUE(SaveSettingsFile(path, Sample()));
+        close(held);
+        EXPECT_EQ(Entries(), (std::vector<std::string>{"other.ini.Ab12Cd", "stowly.ini",
+                                                       "stowly.ini.Ab12Cd~", "stowly.ini.bak",
+                                                       "stowly.ini.runnin", "stowly.ini.running"}));
+    }
+}
+
+// Output files: a new file appears whole or not at all, an old one is replaced whole, and a
+// device is written directly; every failure is reported with its reason.
+TEST_F(SettingsFileTest, WriteFileContentNeverLeavesAPartialFile) {
+    FileCalls diskFullHalfway = SystemFileCalls();
+    diskFullHalfway.Write = [](int fd, const void* data, std::size_t size) -> ssize_t {
+        if (size < 8) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, data, size / 2);
+    };
+    const std::string content(100000, 'x');
+    const std::string fresh = directory + "/picture.png";
+    const mode_t mask = umask(022);
+
+    EXPECT_FALSE(WriteFileContent(fresh, content, diskFullHalfway));
+    EXPECT_EQ(errno, ENOSPC);
+    EXPECT_TRUE(Entries().empty());
+
+    ASSERT_TRUE(WriteFileContent(fresh, content));
+    struct stat info {};
+    ASSERT_EQ(stat(fresh.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    PutAt(directory + "/old.svg", "old");
+    ASSERT_EQ(chmod((directory + "/old.svg").c_str(), 0600), 0);
+    EXPECT_FALSE(WriteFileContent(directory + "/old.svg", content, diskFullHalfway));
+    ASSERT_TRUE(WriteFileContent(directory + "/old.svg", "new"));
+    ASSERT_EQ(stat((directory + "/old.svg").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    umask(mask);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"old.svg", "picture.png"}));
+    EXPECT_EQ(fs::file_size(fresh), content.size());
+
+    EXPECT_TRUE(WriteFileContent("/dev/null", content));
+    EXPECT_FALSE(WriteFileContent("/dev/full", content));
+    EXPECT_EQ(errno, ENOSPC);
+    EXPECT_FALSE(WriteFileContent(directory + "/missing/picture.png", content));
+    EXPECT_EQ(errno, ENOENT);
+}
+
+// The example shipped beside the programs: copied as stowly.ini it gives the window's own
+// defaults for every key, overhangs 0 rather than empty, and the first save leaves it as it was.
+TEST_F(SettingsFileTest, TheShippedExampleHoldsEveryKeyAtTheWindowsDefault) {
+    std::ifstream in(STOWLY_INI_EXAMPLE, std::ios::binary);
+    ASSERT_TRUE(in) << STOWLY_INI_EXAMPLE;
+    const std::string example{std::istreambuf_iterator<char>(in), {}};
+    const IniFile ini = IniFile::Parse(example);
+    const std::pair<const char*, const char*> keys[] = {
+        {"PALLETE", "L"},         {"PALLETE", "B"},       {"PALLETE", "H"},
+        {"PALLETE", "PH"},        {"OVERHANG", "L"},      {"OVERHANG", "B"},
+        {"BOX", "PROFILE"},       {"BOX", "COLOR"},       {"BOX", "QUANTITY"},
+        {"PIC", "ADDTEXT"},       {"BATCH", "QUANTITY"},  {"BATCH", "BOXES"},
+        {"WEIGHT", "BOXG"},       {"WEIGHT", "BUNDLEKG"}, {"WEIGHT", "TAREKG"},
+        {"WEIGHT", "MAXGROSSKG"}, {"MYPALLETS", "COUNT"},
+    };
+    for (const auto& [section, key] : keys)
+        EXPECT_NE(ini.Read(section, key, "\x01missing"), "\x01missing") << section << "/" << key;
+
+    Put(example);
+    StoredInputs inputs = Sample();
+    ASSERT_TRUE(LoadSettingsFile(path, inputs));
+    ExpectSame(inputs, StoredInputs{});
+    EXPECT_EQ(inputs.LengthOverhang, "0");
+    EXPECT_EQ(inputs.WidthOverhang, "0");
+    ASSERT_TRUE(SaveSettingsFile(path, inputs));
+    EXPECT_EQ(Get(), example);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 struct WholeCase {
@@ -102,6 +104,9 @@ const FormatCase formats[] = {
     {1e-5, '.', "1E-5"},
     {123456789012345678.0, '.', "1.23456789012346E17"},
     {2.0 / 3, '.', "0.666666666666667"},
+    {std::numeric_limits<double>::infinity(), '.', "INF"},
+    {-std::numeric_limits<double>::infinity(), ',', "-INF"},
+    {std::numeric_limits<double>::quiet_NaN(), '.', "NAN"},
 };
 
 TEST(FormatGeneral, WritesFifteenSignificantDigitsWithTheSeparator) {

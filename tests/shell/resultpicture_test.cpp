@@ -82,21 +82,21 @@ TEST(TextBlock, EmptyLoadsSayWhyAndDivideByNothing) {
 
 TEST(ResultPicture, StartsWithTheLoadColourAndALoadedPalletPending) {
     RecordingCanvas canvas;
-    SceneState scene;
-    scene.PalletPending = 0;
-    BeginResultPicture(canvas, scene, MakeColour(200, 100, 30));
+    const ResultPicture picture(canvas, MakeColour(200, 100, 30));
     const std::vector<CanvasOp> expected = {
         CanvasOp::Width(1), CanvasOp::Pen(MakeColour(200, 100, 30)), CanvasOp::Brush(clWhite)};
     EXPECT_EQ(canvas.ops, expected);
-    EXPECT_EQ(scene.PalletPending, 1);
-    EXPECT_EQ(scene.PalletHeight, 150.0);
+    EXPECT_EQ(picture.Scene().PalletPending, 1);
+    EXPECT_EQ(picture.Scene().PalletHeight, 150.0);
+    EXPECT_EQ(picture.LoadColour(), MakeColour(200, 100, 30));
 }
 
 TEST(ResultPicture, TextBlockLinesStandThirteenPixelsApartOnWhite) {
     RecordingCanvas canvas;
+    ResultPicture picture(canvas, clSilver);
     canvas.SetBrushColour(MakeColour(1, 2, 3));
     canvas.ops.clear();
-    WriteTextBlock(canvas, {"a", "b", "c"});
+    picture.WriteText({"a", "b", "c"});
     const std::vector<CanvasOp> expected = {CanvasOp::Brush(clWhite), CanvasOp::Text(5, 1, "a"),
                                             CanvasOp::Text(5, 14, "b"), CanvasOp::Text(5, 27, "c")};
     EXPECT_EQ(canvas.ops, expected);
@@ -104,14 +104,15 @@ TEST(ResultPicture, TextBlockLinesStandThirteenPixelsApartOnWhite) {
 
 TEST(ResultPicture, DrawsThePalletThenEveryBundleBelowTheTextBand) {
     RecordingCanvas canvas;
-    SceneState scene;
-    const LoadPlan plan = Plan(600, 400, 300); // 4 a layer, 6 layers
-    DrawResultPicture(canvas, scene, clSilver, plan, 600, 400, 300, 417, 564, {"line"});
+    const LoadRequest request = BundleRequest(600, 400, 300);
+    ResultPicture picture(canvas, clSilver);
+    picture.DrawLoad(PlanLoad(request), request, 417, 564); // 4 a layer, 6 layers
+    picture.WriteText({"line"});
     const auto polygons =
         std::count_if(canvas.ops.begin(), canvas.ops.end(),
                       [](const CanvasOp& op) { return op.kind == CanvasOp::Kind::Polygon; });
     EXPECT_EQ(polygons, (7 + 24) * 3);
-    EXPECT_EQ(scene.PalletPending, 0);
+    EXPECT_EQ(picture.Scene().PalletPending, 0);
     // The scene is fitted into 417 x 484 and mapped 80 pixels down: nothing above the band.
     for (const CanvasOp& op : canvas.ops) {
         if (op.kind != CanvasOp::Kind::Polygon)

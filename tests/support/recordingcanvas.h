@@ -150,11 +150,15 @@ struct CanvasOp {
     }
 };
 
+// An operation list: it gets every polygon of every box unless told to record a picture's.
 class RecordingCanvas : public Canvas {
   public:
     std::vector<CanvasOp> ops;
 
-    explicit RecordingCanvas(Colour pen = clBlack) : pen_(pen) {}
+    explicit RecordingCanvas(Colour pen = clBlack, bool everyPolygon = true)
+        : pen_(pen), everyPolygon_(everyPolygon) {}
+
+    bool KeepsEveryPolygon() const override { return everyPolygon_; }
 
     Colour PenColour() const override { return pen_; }
     void SetPenColour(Colour colour) override {
@@ -210,6 +214,7 @@ class RecordingCanvas : public Canvas {
 
   private:
     Colour pen_;
+    bool everyPolygon_;
     Colour brush_ = clWhite;
     int width_ = 1;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "planning/advisor/layertypes.h"
+
+#include <cstdint>
+#include <vector>
+
+class BudgetMeter;
+
+// The exact step: whether `target` l x w bundles (either way round) fit an x * y rectangle, by
+// a branch and bound that tries every layer there is. It proves the count below the bound best
+// when one more does not fit, and finds the layer when it does.
+struct ExactAnswer {
+    enum class Outcome { Fits, DoesNotFit, Unknown };
+    // Unknown: the budget ran out first, or the rectangle holds too many distinct lengths.
+    Outcome outcome = Outcome::Unknown;
+    // When it fits: the layer, one block per bundle, in the units of the call.
+    std::vector<BundleBlock> blocks;
+};
+
+ExactAnswer FitExactly(std::int64_t x, std::int64_t y, std::int64_t l, std::int64_t w,
+                       std::int64_t target, BudgetMeter& meter);
