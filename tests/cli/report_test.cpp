@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <csignal>
 #include <cstdlib>
@@ -327,6 +328,37 @@ TEST(Report, WritesThePictureAsPngAndSvgOfTheRequestedSize) {
         std::sregex_iterator(document.begin(), document.end(), polygon), std::sregex_iterator());
     EXPECT_EQ(count, 31 * 3);
     EXPECT_EQ(document.find("<text"), std::string::npos);
+}
+
+// By default the SVG is the whole operation list; --svg-visible-only leaves out what the picture
+// covers, keeping the order of what stays.
+TEST(Report, SvgVisibleOnlyKeepsTheVisiblePolygonsInOrder) {
+    QTemporaryDir dir;
+    const auto polygons = [&](std::vector<std::string> arguments) {
+        const std::string svg = dir.filePath("load.svg").toStdString();
+        arguments.insert(arguments.end(), {"600x400x300", "--no-text", "--svg", svg});
+        const Outcome r = Report(arguments);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const std::string document = ReadFile(svg);
+        const std::regex polygon("<polygon [^>]*>");
+        std::vector<std::string> found;
+        for (auto it = std::sregex_iterator(document.begin(), document.end(), polygon);
+             it != std::sregex_iterator(); ++it)
+            found.push_back(it->str());
+        return found;
+    };
+    const std::vector<std::string> every = polygons({});
+    const std::vector<std::string> visible = polygons({"--svg-visible-only"});
+    EXPECT_EQ(every.size(), 31u * 3);
+    EXPECT_FALSE(visible.empty());
+    EXPECT_LT(visible.size(), every.size());
+    // An ordered subset: each visible polygon is found after the one before it.
+    auto next = every.begin();
+    for (const std::string& shape : visible) {
+        next = std::find(next, every.end(), shape);
+        ASSERT_NE(next, every.end()) << shape;
+        ++next;
+    }
 }
 
 TEST(Report, PictureTextBlockFollowsTheNoTextOption) {
