@@ -671,8 +671,7 @@ std::string TSDIAppForm::ShownSvg() const {
     SvgCanvas canvas(width, height, true);
     const Calculation& c = *lastCalculation;
     if (bestPicture)
-        DrawBestLayerPicture(canvas, drawing->LoadColour(), *advice, width, height,
-                             bestTextLines);
+        DrawBestLayerPicture(canvas, drawing->LoadColour(), *advice, width, height, bestTextLines);
     else
         DrawResultPicture(canvas, drawing->LoadColour(), c.Plan, c.Request, width, height,
                           c.PictureText);

@@ -63,8 +63,8 @@ class TSDIAppForm : public QMainWindow {
     void N23Click();     // "Печать…": the report page through the print dialog
     void N24Click();     // "Сохранить рисунок…": the picture shown, as PNG or SVG
     void N25Click();     // "План слоя": the layer plan in the picture area, or back to 3D
-    void N26Click();     // "Слои чередуются": the plan with the mirrored layer, or without
-    void FormShow();     // the start sequence
+    void N26Click(); // "Слои чередуются": the plan with the mirrored layer, or without
+    void FormShow(); // the start sequence
     void LoadSettings();
     void SaveSettings();
     void MaskEdit3Change();    // the enabling rule

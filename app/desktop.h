@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/weightfields.h"
 #include "planning/pallets.h"
+#include "shell/weightfields.h"
 
 #include <QColor>
 #include <QImage>

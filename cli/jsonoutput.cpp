@@ -165,7 +165,8 @@ std::string OverhangStepJson(const std::optional<OverhangStep>& step) {
 }
 
 // One bundle as [x, y, along x, along y], millimetres from the layer's own corner.
-std::string JsonPlacement(std::int64_t x, std::int64_t y, std::int64_t alongX, std::int64_t alongY) {
+std::string JsonPlacement(std::int64_t x, std::int64_t y, std::int64_t alongX,
+                          std::int64_t alongY) {
     return "[" + JsonInteger(x) + ", " + JsonInteger(y) + ", " + JsonInteger(alongX) + ", " +
            JsonInteger(alongY) + "]";
 }

@@ -6,12 +6,12 @@
 #include "cli/optioncheck.h"
 #include "cli/options.h"
 #include "cli/palletoptions.h"
-#include "settings/colourtext.h"
-#include "settings/replacefile.h"
-#include "settings/settingsfile.h"
 #include "report/planpicture.h"
 #include "report/reportcontent.h"
 #include "report/reportpage.h"
+#include "settings/colourtext.h"
+#include "settings/replacefile.h"
+#include "settings/settingsfile.h"
 #include "shell/calculation.h"
 #include "shell/errorreport.h"
 #include "shell/fieldnumbers.h"
@@ -121,10 +121,11 @@ void WriteSheets(const Options& options, const Calculation& result) {
 
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    WritePicture(options.png, options.svg, size, options.svgVisibleOnly, [&](Canvas& canvas, int width, int height) {
-        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
-                          result.PictureText);
-    });
+    WritePicture(options.png, options.svg, size, options.svgVisibleOnly,
+                 [&](Canvas& canvas, int width, int height) {
+                     DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
+                                       result.PictureText);
+                 });
     if (!result.Advice)
         return;
     WritePicture(options.bestPng, options.bestSvg, size, options.svgVisibleOnly,

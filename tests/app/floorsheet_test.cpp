@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -77,8 +77,7 @@ TEST_F(FloorSheet, SavesTheReportWithTheLinesTheWindowShows) {
         EXPECT_NE(text.find(label.toStdString()), std::string::npos) << label.toStdString();
     // The advisor beats two blocks here: its line and its plan are on the page.
     // (The column may wrap the advice line.)
-    EXPECT_NE(text.find("Лучшая схема слоя: 6 пачек"), std::string::npos)
-        << text;
+    EXPECT_NE(text.find("Лучшая схема слоя: 6 пачек"), std::string::npos) << text;
     EXPECT_NE(text.find("План слоя: лучшая схема"), std::string::npos) << text;
 }
 

@@ -714,7 +714,8 @@ TEST(Report, JsonGivesTheTwoBlockPlacementsInTheBestLayersForm) {
         }
     }
     // A layer too large to list says so rather than printing a million bundles.
-    const Outcome huge = Report({"1x1x1", "--pallet", "1000x1000", "--max-height", "100", "--json"});
+    const Outcome huge =
+        Report({"1x1x1", "--pallet", "1000x1000", "--max-height", "100", "--json"});
     ASSERT_EQ(huge.status, 0) << huge.err;
     const QJsonObject hugeJson = Json(huge);
     EXPECT_EQ(At(hugeJson, "twoBlockLayer/count"), 1000000);
