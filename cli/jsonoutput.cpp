@@ -167,8 +167,10 @@ std::string OverhangStepJson(const std::optional<OverhangStep>& step) {
 // One bundle as [x, y, along x, along y], millimetres from the layer's own corner.
 std::string JsonPlacement(std::int64_t x, std::int64_t y, std::int64_t alongX,
                           std::int64_t alongY) {
-    return "[" + JsonInteger(x) + ", " + JsonInteger(y) + ", " + JsonInteger(alongX) + ", " +
-           JsonInteger(alongY) + "]";
+    std::string out = "[";
+    for (const std::int64_t value : {x, y, alongX, alongY})
+        out += (out.size() > 1 ? ", " : "") + JsonInteger(value);
+    return out + "]";
 }
 
 template <typename Items, typename ToText>
