@@ -5,7 +5,12 @@
 #include "app/desktop.h"
 #include "app/picturebox.h"
 #include "canvas/imagecanvas.h"
+#include "canvas/svgcanvas.h"
 #include "loaddraw/drawload.h"
+#include "report/planpicture.h"
+#include "report/reportcontent.h"
+#include "report/reportpage.h"
+#include "settings/replacefile.h"
 #include "settings/settingsfile.h"
 #include "shell/calculation.h"
 #include "shell/errorreport.h"
@@ -273,6 +278,17 @@ void TSDIAppForm::CreateMenus() {
         Button3->setChecked(N18->isChecked());
         RunCommand([this] { Button3Click(); });
     });
+    N7->addSeparator();
+    N22 = action(N7, Texts::Sheet::SaveReport, "ч", &TSDIAppForm::N22Click);
+    N23 = action(N7, Texts::Sheet::Print, "П", &TSDIAppForm::N23Click);
+    N23->setShortcut(QKeySequence::Print);
+    N24 = action(N7, Texts::Sheet::SavePicture, "у", &TSDIAppForm::N24Click);
+    // Checkable items turn their own mark, then redraw the picture area.
+    N25 = action(N7, Texts::Sheet::ShowPlan, "н", &TSDIAppForm::N25Click);
+    N25->setCheckable(true);
+    N26 = action(N7, Texts::Sheet::Alternate, "е", &TSDIAppForm::N26Click);
+    N26->setCheckable(true);
+    EnableSheetCommands();
     N8 = action(bar, Texts::MenuHelp, "П", &TSDIAppForm::N8Click);
     N9 = action(bar, Texts::MenuExit, "х", &TSDIAppForm::N9Click);
     N9->setShortcut(QKeySequence::Quit);
@@ -440,8 +456,12 @@ void TSDIAppForm::MarkResultsCurrent() {
 void TSDIAppForm::StartPicture(Colour colour) {
     picture = std::make_unique<ImageCanvas>(ResultPictureWidth, Image2->height());
     drawing = std::make_unique<ResultPicture>(*picture, colour);
-    // The advice belongs to the picture it was made with: a new calculation starts without it.
+    // The advice belongs to the picture it was made with: a new calculation starts without it,
+    // and so do the floor sheet's outputs.
     advice.reset();
+    lastCalculation.reset();
+    planPicture.reset();
+    EnableSheetCommands();
     Label21->hide();
     Label23->hide();
     Button3->setEnabled(false);
@@ -498,6 +518,9 @@ void TSDIAppForm::Button1Click() {
         Image2->SetImage(picture->Image());
     }
     ShowAdvice(result);
+    lastCalculation = std::make_unique<Calculation>(result);
+    EnableSheetCommands();
+    ShowPlanView(N25->isChecked());
     MarkResultsCurrent();
     if (pictureRefused)
         throw PictureTooLargeError();
@@ -572,7 +595,101 @@ void TSDIAppForm::Image2DblClick() {
 }
 
 const ImageCanvas* TSDIAppForm::ShownPicture() const {
+    if (planPicture)
+        return planPicture.get();
     return bestPicture ? bestPicture.get() : picture.get();
+}
+
+void TSDIAppForm::EnableSheetCommands() {
+    for (QAction* item : {N22, N23, N24, N25, N26})
+        item->setEnabled(lastCalculation != nullptr);
+}
+
+Alternation TSDIAppForm::CurrentAlternation() const {
+    return N26->isChecked() ? Alternation::On : Alternation::Off;
+}
+
+PlanPicture TSDIAppForm::ShownPlan() const {
+    if (bestPicture)
+        if (std::optional<PlanPicture> best =
+                BestPlanPicture(*lastCalculation, CurrentAlternation()))
+            return *best;
+    return TwoBlockPlanPicture(*lastCalculation, CurrentAlternation());
+}
+
+void TSDIAppForm::ShowPlanView(bool shown) {
+    planPicture.reset();
+    if (shown && lastCalculation && picture) {
+        const QImage& area = picture->Image();
+        auto plan = std::make_unique<ImageCanvas>(area.width(), area.height());
+        // A small margin keeps the plan's text off the picture's edge.
+        constexpr int Margin = 6;
+        DrawPlanPicture(*plan, ShownPlan(), Margin, Margin, area.width() - 2 * Margin,
+                        area.height() - 2 * Margin);
+        planPicture = std::move(plan);
+    }
+    if (const ImageCanvas* shownPicture = ShownPicture())
+        Image2->SetImage(shownPicture->Image());
+}
+
+void TSDIAppForm::N25Click() {
+    ShowPlanView(N25->isChecked());
+}
+
+void TSDIAppForm::N26Click() {
+    ShowPlanView(N25->isChecked());
+}
+
+void TSDIAppForm::N22Click() {
+    if (!lastCalculation)
+        return;
+    const std::optional<QString> path = desktop.SaveFileName(this, ToQt(Texts::Sheet::PdfFilter),
+                                                             ToQt(Texts::Sheet::ReportFileName));
+    if (!path)
+        return;
+    const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
+    if (!WriteReportPdf(path->toStdString(), page))
+        throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
+}
+
+void TSDIAppForm::N23Click() {
+    if (!lastCalculation)
+        return;
+    const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
+    const Desktop::PrintOutcome outcome =
+        desktop.PrintPage(this, [&page](QPainter& painter) { PaintReportPage(painter, page); });
+    if (outcome == Desktop::PrintOutcome::Failed)
+        throw std::runtime_error(Texts::Sheet::PrintFailed);
+}
+
+std::string TSDIAppForm::ShownSvg() const {
+    if (planPicture)
+        return PlanSvgDocument(ShownPlan());
+    const QImage& shownImage = ShownPicture()->Image();
+    const int width = shownImage.width(), height = shownImage.height();
+    // A picture to look at: the polygons that can be seen, the same picture as the window's.
+    SvgCanvas canvas(width, height, true);
+    const Calculation& c = *lastCalculation;
+    if (bestPicture)
+        DrawBestLayerPicture(canvas, drawing->LoadColour(), *advice, width, height, bestTextLines);
+    else
+        DrawResultPicture(canvas, drawing->LoadColour(), c.Plan, c.Request, width, height,
+                          c.PictureText);
+    return canvas.Document();
+}
+
+void TSDIAppForm::N24Click() {
+    if (!lastCalculation || !ShownPicture())
+        return;
+    const std::optional<QString> path = desktop.SaveFileName(
+        this, ToQt(Texts::Sheet::PictureFilter), ToQt(Texts::Sheet::PictureFileName));
+    if (!path)
+        return;
+    // The name chooses the kind: SVG by its extension, PNG otherwise.
+    const bool svg = path->endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const std::string content = svg ? ShownSvg() : PngFileContent(ShownPicture()->Image());
+    if (content.empty() || !WriteFileContent(path->toStdString(), content))
+        throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
 }
 
 void TSDIAppForm::ShowWeights(const Calculation& result) {
@@ -622,6 +739,8 @@ void TSDIAppForm::ShowLayer(LayerShown layer) {
         bestPicture.reset();
         if (picture)
             Image2->SetImage(picture->Image());
+        if (N25->isChecked())
+            ShowPlanView(true);
         return;
     }
     auto canvas =
@@ -630,6 +749,9 @@ void TSDIAppForm::ShowLayer(LayerShown layer) {
                          canvas->Image().height(), bestTextLines);
     bestPicture = std::move(canvas);
     Image2->SetImage(bestPicture->Image());
+    // The plan view follows the picture it stands for.
+    if (N25->isChecked())
+        ShowPlanView(true);
 }
 
 void TSDIAppForm::Button3Click() {

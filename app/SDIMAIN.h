@@ -1,7 +1,9 @@
 #pragma once
 
+#include "loaddraw/drawlayerplan.h"
 #include "planning/pallets.h"
 #include "render/canvas.h"
+#include "shell/layerplans.h"
 #include "shell/weightfields.h"
 
 #include <QMainWindow>
@@ -57,7 +59,12 @@ class TSDIAppForm : public QMainWindow {
     void N20Click();                               // "Масса…": the weight inputs
     void N21Click();     // "Свои поддоны…": the user's own pallets
     void Button3Click(); // the advisor's best layer in the picture, or back to two blocks
-    void FormShow();     // the start sequence
+    void N22Click();     // "Сохранить отчёт (PDF)…"
+    void N23Click();     // "Печать…": the report page through the print dialog
+    void N24Click();     // "Сохранить рисунок…": the picture shown, as PNG or SVG
+    void N25Click();     // "План слоя": the layer plan in the picture area, or back to 3D
+    void N26Click(); // "Слои чередуются": the plan with the mirrored layer, or without
+    void FormShow(); // the start sequence
     void LoadSettings();
     void SaveSettings();
     void MaskEdit3Change();    // the enabling rule
@@ -124,6 +131,11 @@ class TSDIAppForm : public QMainWindow {
     QAction* N11; // copy the picture
     QAction* N12; // the text option: the text block on the picture
     QAction* N18; // the best layer in the picture, twin of Button3
+    QAction* N22; // "Сохранить отчёт (PDF)…"
+    QAction* N23; // "Печать…"
+    QAction* N24; // "Сохранить рисунок…"
+    QAction* N25; // "План слоя": the picture area shows the layer plan
+    QAction* N26; // "Слои чередуются": the plan shows the mirrored layer too
     QAction* N8;  // "Помощь": the user guide
     QAction* N9;  // "Выход"
     // The context menu of the window and the fields but the pallet's.
@@ -162,6 +174,15 @@ class TSDIAppForm : public QMainWindow {
     // bundle or box field pastes sizes into its group. True when the key was used.
     bool FieldCommandKey(QObject* field, const QKeyEvent& key);
     const ImageCanvas* ShownPicture() const;
+    // The floor sheet's commands are there once a calculation has run.
+    void EnableSheetCommands();
+    void ShowPlanView(bool shown);
+    // The plan the picture area shows: the best layer's while "Лучшая схема" is on and the best
+    // layer beats two blocks, otherwise the two-block layer's.
+    PlanPicture ShownPlan() const;
+    // The picture shown, as an SVG document of the polygons that can be seen.
+    std::string ShownSvg() const;
+    Alternation CurrentAlternation() const;
     char DecimalSeparator() const { return decimalSeparator; }
     std::string SettingsPath() const;
     // Every input as the fields hold it.
@@ -182,6 +203,10 @@ class TSDIAppForm : public QMainWindow {
     std::unique_ptr<LayerAdvice> advice;
     std::vector<std::string> bestTextLines;
     std::unique_ptr<ImageCanvas> bestPicture;
+    // The last calculation that ran to its end, which every output of the floor sheet reads,
+    // and the layer plan's picture while it is shown.
+    std::unique_ptr<Calculation> lastCalculation;
+    std::unique_ptr<ImageCanvas> planPicture;
     // Inputs that have no field in the window: the weight texts of the "Масса" dialog and the
     // user's own pallets.
     WeightFields weights;

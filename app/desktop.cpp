@@ -9,9 +9,16 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace {
@@ -73,4 +80,38 @@ void SystemDesktop::OpenDocument(const QString& path) {
 
 QString SystemDesktop::ExecutableDir() {
     return QCoreApplication::applicationDirPath();
+}
+
+std::optional<QString> SystemDesktop::SaveFileName(QWidget* owner, const QString& filter,
+                                                   const QString& suggested) {
+    const QString path =
+        QFileDialog::getSaveFileName(owner, QString(), QDir::home().filePath(suggested), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+Desktop::PrintOutcome SystemDesktop::PrintPage(QWidget* owner,
+                                               const std::function<void(QPainter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    printer.setFullPage(true);
+    QPrintPreviewDialog dialog(&printer, owner);
+    bool failed = false;
+    // The preview paints the page for itself, and again for the printer when the user prints
+    // from it.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        QPainter painter;
+        if (!painter.begin(target)) {
+            failed = true;
+            return;
+        }
+        paint(painter);
+        failed = !painter.end() || failed;
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+    return failed || printer.printerState() == QPrinter::Error ? PrintOutcome::Failed
+                                                               : PrintOutcome::Printed;
 }

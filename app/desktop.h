@@ -1,15 +1,18 @@
 #pragma once
 
-#include "shell/weightfields.h"
 #include "planning/pallets.h"
+#include "shell/weightfields.h"
 
 #include <QColor>
 #include <QImage>
 
 #include <QString>
+
+#include <functional>
 #include <optional>
 #include <vector>
 
+class QPainter;
 class QWidget;
 
 // Everything the window does that blocks or reaches outside the process. The program uses
@@ -41,6 +44,16 @@ class Desktop {
     virtual void OpenDocument(const QString& path) = 0;
     // The directory that holds the running executable, without a trailing separator.
     virtual QString ExecutableDir() = 0;
+
+    // The save dialog: the chosen file's path, nothing when the user cancels. `filter` is in
+    // Qt's "Name (*.ext);;Name (*.ext)" form, `suggested` the file name offered first.
+    virtual std::optional<QString> SaveFileName(QWidget* owner, const QString& filter,
+                                                const QString& suggested) = 0;
+
+    enum class PrintOutcome { Printed, Cancelled, Failed };
+    // The print dialog with its preview, then `paint` on one A4 page whose origin is the page's
+    // corner, as often as the preview and the printer ask.
+    virtual PrintOutcome PrintPage(QWidget* owner, const std::function<void(QPainter&)>& paint) = 0;
 };
 
 class SystemDesktop : public Desktop {
@@ -56,4 +69,7 @@ class SystemDesktop : public Desktop {
     EditOwnPallets(QWidget* owner, const std::vector<PalletPreset>& current) override;
     void OpenDocument(const QString& path) override;
     QString ExecutableDir() override;
+    std::optional<QString> SaveFileName(QWidget* owner, const QString& filter,
+                                        const QString& suggested) override;
+    PrintOutcome PrintPage(QWidget* owner, const std::function<void(QPainter&)>& paint) override;
 };

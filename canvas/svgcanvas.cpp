@@ -2,6 +2,7 @@
 
 #include "canvas/picturefont.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -88,8 +89,12 @@ std::string XmlEscape(const std::string& text) {
     return out;
 }
 
-SvgCanvas::SvgCanvas(int width, int height, bool visibleOnly)
-    : width_(width), height_(height), visibleOnly_(visibleOnly) {
+SvgCanvas::SvgCanvas(int width, int height, bool visibleOnly) : SvgCanvas(0, 0, width, height) {
+    visibleOnly_ = visibleOnly;
+}
+
+SvgCanvas::SvgCanvas(int left, int top, int width, int height)
+    : left_(left), top_(top), width_(width), height_(height) {
     if (width <= 0 || height <= 0)
         throw std::invalid_argument("picture size must be positive");
 }
@@ -135,10 +140,9 @@ void SvgCanvas::Polygon(const Quad& points) {
              "\"/>\n";
 }
 
-void SvgCanvas::TextOut(int x, int y, const std::string& text) {
-    ClosePolygonGroup();
+std::string SvgCanvas::BackgroundFilter() {
     // SVG has no text background of its own; a filter floods the text's box with the brush
-    // colour and lays the glyphs over it. One filter per colour, written where first needed.
+    // colour and lays the glyphs over it. One filter per colour.
     const std::string colour = HexColour(BrushColour());
     const std::string filterId = "background" + colour.substr(1);
     if (backgroundFilters_.insert(BrushColour() & 0xFFFFFF).second) {
@@ -146,21 +150,68 @@ void SvgCanvas::TextOut(int x, int y, const std::string& text) {
                  "\" x=\"0\" y=\"0\" width=\"1\" height=\"1\"><feFlood flood-color=\"" + colour +
                  "\"/><feComposite in=\"SourceGraphic\"/></filter>\n";
     }
+    return filterId;
+}
+
+void SvgCanvas::TextOut(int x, int y, const std::string& text) {
+    ClosePolygonGroup();
+    const std::string filterId = BackgroundFilter();
     body_ += "<text x=\"" + std::to_string(x) + "\" y=\"" +
              std::to_string(static_cast<long long>(y) + PictureFontAscent) + "\" filter=\"url(#" +
              filterId + ")\" xml:space=\"preserve\">" + XmlEscape(text) + "</text>\n";
 }
 
+void SvgCanvas::Rectangle(int left, int top, int right, int bottom, ShapeKind kind) {
+    ClosePolygonGroup();
+    const long long width = static_cast<long long>(right) - left;
+    const long long height = static_cast<long long>(bottom) - top;
+    body_ += std::string("<rect") + (kind == ShapeKind::Bundle ? " class=\"bundle\"" : "") +
+             " x=\"" + std::to_string(left) + "\" y=\"" + std::to_string(top) + "\" width=\"" +
+             std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" fill=\"" +
+             HexColour(BrushColour()) + "\" stroke=\"" + HexColour(PenColour()) +
+             "\" stroke-width=\"" + std::to_string(std::max(1, PenWidth())) + "\"/>\n";
+}
+
+void SvgCanvas::Line(PixelPoint from, PixelPoint to, bool dashed) {
+    ClosePolygonGroup();
+    const int width = std::max(1, PenWidth());
+    body_ += "<line x1=\"" + std::to_string(from.X) + "\" y1=\"" + std::to_string(from.Y) +
+             "\" x2=\"" + std::to_string(to.X) + "\" y2=\"" + std::to_string(to.Y) +
+             "\" stroke=\"" + HexColour(PenColour()) + "\" stroke-width=\"" +
+             std::to_string(width) + "\"" +
+             (dashed ? " stroke-dasharray=\"" + std::to_string(4 * width) + "," +
+                           std::to_string(3 * width) + "\""
+                     : std::string()) +
+             "/>\n";
+}
+
+void SvgCanvas::Label(int x, int y, const std::string& text, const LabelStyle& style) {
+    ClosePolygonGroup();
+    const bool centred = style.Turned || style.Anchor == TextAnchor::Centre;
+    const std::string at = std::to_string(x) + " " + std::to_string(y);
+    std::string element = "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                          "\" font-size=\"" + std::to_string(style.Height) + "\"";
+    element += centred ? " text-anchor=\"middle\" dominant-baseline=\"central\""
+                       : " dominant-baseline=\"text-before-edge\"";
+    if (style.Turned)
+        element += " transform=\"rotate(-90 " + at + ")\"";
+    if (style.Opaque)
+        element += " filter=\"url(#" + BackgroundFilter() + ")\"";
+    body_ += element + " xml:space=\"preserve\">" + XmlEscape(text) + "</text>\n";
+}
+
 std::string SvgCanvas::Document() const {
     const std::string width = std::to_string(width_), height = std::to_string(height_);
+    const std::string left = std::to_string(left_), top = std::to_string(top_);
     std::string document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                           width + "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " +
-                           height + "\" shape-rendering=\"crispEdges\" font-family=\"" +
+                           width + "\" height=\"" + height + "\" viewBox=\"" + left + " " + top +
+                           " " + width + " " + height +
+                           "\" shape-rendering=\"crispEdges\" font-family=\"" +
                            std::string(PictureFontFamily) + ", sans-serif\" font-size=\"" +
                            std::to_string(PictureFontPixelSize) + "px\">\n";
-    document += "<rect x=\"0\" y=\"0\" width=\"" + width + "\" height=\"" + height +
-                "\" fill=\"#ffffff\"/>\n";
+    document += "<rect x=\"" + left + "\" y=\"" + top + "\" width=\"" + width + "\" height=\"" +
+                height + "\" fill=\"#ffffff\"/>\n";
     document += body_;
     if (groupPenWidth_ >= 0)
         document += "</g>\n";

@@ -15,6 +15,9 @@ class SvgCanvas : public StatefulCanvas {
     // A white picture of the given size; throws std::invalid_argument for a size that is not
     // positive.
     SvgCanvas(int width, int height, bool visibleOnly = false);
+    // A picture whose top-left corner is (left, top) in its own units rather than 0, 0; the plan
+    // keeps the pallet's corner at the origin this way.
+    SvgCanvas(int left, int top, int width, int height);
 
     bool KeepsEveryPolygon() const override { return !visibleOnly_; }
 
@@ -24,17 +27,26 @@ class SvgCanvas : public StatefulCanvas {
     void FillRect(int left, int top, int right, int bottom) override;
     void Polygon(const Quad& points) override;
     void TextOut(int x, int y, const std::string& text) override;
+    // A bundle becomes <rect class="bundle" x= y= width= height=/> in the picture's units.
+    void Rectangle(int left, int top, int right, int bottom, ShapeKind kind) override;
+    void Line(PixelPoint from, PixelPoint to, bool dashed) override;
+    void Label(int x, int y, const std::string& text, const LabelStyle& style) override;
 
   private:
+    // The filter that lays the text of TextOut on the brush colour, written where first needed.
+    std::string BackgroundFilter();
+
     // Polygons sit in groups that shift them half a pixel, so a 1-pixel outline through integer
     // points covers whole pixels as on the raster picture; a group lasts while the pen width
     // does.
     void OpenPolygonGroup();
     void ClosePolygonGroup();
 
+    int left_ = 0;
+    int top_ = 0;
     int width_;
     int height_;
-    bool visibleOnly_;
+    bool visibleOnly_ = false;
     std::string body_;
     int groupPenWidth_ = -1;             // the stroke width of the open group, -1 when none is open
     std::set<Colour> backgroundFilters_; // colours that already have a text-background filter

@@ -2,10 +2,12 @@
 
 #include "planning/bundlecalc.h"
 #include "shell/fieldnumbers.h"
+#include "shell/layerplans.h"
 
 #include <cstdio>
 
 static_assert(MaxListedPlacements == 262144, "the --help text names this limit");
+static_assert(MaxPlanBundles == 100000, "the --help text names this limit");
 
 namespace {
 
@@ -162,14 +164,48 @@ std::string OverhangStepJson(const std::optional<OverhangStep>& step) {
         .Text();
 }
 
+// One bundle as [x, y, along x, along y], millimetres from the layer's own corner.
+std::string JsonPlacement(std::int64_t x, std::int64_t y, std::int64_t alongX,
+                          std::int64_t alongY) {
+    std::string out = "[";
+    for (const std::int64_t value : {x, y, alongX, alongY})
+        out += (out.size() > 1 ? ", " : "") + JsonInteger(value);
+    return out + "]";
+}
+
+template <typename Items, typename ToText>
+std::string JsonArray(const Items& items, ToText toText) {
+    std::string out = "[";
+    bool first = true;
+    for (const auto& item : items) {
+        out += (first ? "" : ", ") + toText(item);
+        first = false;
+    }
+    return out + "]";
+}
+
+// The layer the figures count, in the best layer's form and in placing order.
+std::string TwoBlockLayerJson(const Calculation& result) {
+    const LayerPlan layer = TwoBlockLayerPlanOf(result);
+    const PlanRect& corner = layer.Footprint;
+    return JsonObject()
+        .Add("lengthwiseRows", JsonNumber(result.Plan.Split))
+        .Add("count", JsonInteger(layer.Count))
+        .Add("placementsListed", JsonBool(layer.Count <= MaxPlanBundles))
+        .Add("placements", JsonArray(layer.Bundles,
+                                     [&](const PlanBundle& b) {
+                                         return JsonPlacement(b.Rect.X - corner.X,
+                                                              b.Rect.Y - corner.Y, b.Rect.Length,
+                                                              b.Rect.Width);
+                                     }))
+        .Text();
+}
+
 std::string BestLayerJson(const LayerAdvice& advice) {
     const BestLayer& best = advice.Best;
-    std::string placements = "[";
-    for (std::size_t i = 0; i < best.Placements.size(); ++i) {
-        const Placement& p = best.Placements[i];
-        placements += (i ? ", [" : "[") + JsonInteger(p.X) + ", " + JsonInteger(p.Y) + ", " +
-                      JsonInteger(p.LengthAlongX) + ", " + JsonInteger(p.WidthAlongY) + "]";
-    }
+    const std::string placements = JsonArray(best.Placements, [](const Placement& p) {
+        return JsonPlacement(p.X, p.Y, p.LengthAlongX, p.WidthAlongY);
+    });
     return JsonObject()
         .Add("count", JsonInteger(best.Count))
         .Add("upperBound", JsonInteger(best.UpperBound))
@@ -179,7 +215,7 @@ std::string BestLayerJson(const LayerAdvice& advice) {
         .Add("searchSkipped", JsonBool(best.SearchSkipped))
         .Add("total", JsonInteger(advice.BestPlan.Total))
         .Add("placementsListed", JsonBool(best.Count <= MaxListedPlacements))
-        .Add("placements", placements + "]")
+        .Add("placements", placements)
         .Text();
 }
 
@@ -245,7 +281,7 @@ void PrintJson(const Calculation& result, bool advice, std::ostream& out) {
             .Add("bundlesPerLayer", JsonInteger(plan.LayerCount))
             .Add("layers", JsonInteger(plan.Layers))
             .Add("bundlesPerPallet", JsonInteger(plan.Total))
-            .Add("twoBlockLayer", JsonObject().Add("lengthwiseRows", JsonNumber(plan.Split)).Text())
+            .Add("twoBlockLayer", TwoBlockLayerJson(result))
             .Add("stackHeightMm", JsonNumber(plan.StackHeight))
             .Add("loadHeightMm",
                  JsonNumber(LoadedPalletHeight(result.Request.BundleHeight, plan.Layers)))

@@ -26,6 +26,11 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--bundle-weight", &options.bundleWeight},
         {"--pallet-weight", &options.palletWeight},
         {"--max-gross", &options.maxGross},
+        {"--pdf", &options.pdf},
+        {"--plan-svg", &options.planSvg},
+        {"--plan-png", &options.planPng},
+        {"--best-plan-svg", &options.bestPlanSvg},
+        {"--best-plan-png", &options.bestPlanPng},
     };
     const std::pair<const char*, bool*> flags[] = {
         {"--height-without-pallet", &options.heightWithoutPallet},
@@ -33,6 +38,8 @@ Options ParseArguments(const std::vector<std::string>& arguments) {
         {"--json", &options.json},
         {"--advice", &options.advice},
         {"--list-pallets", &options.listPallets},
+        {"--alternate", &options.alternate},
+        {"--svg-visible-only", &options.svgVisibleOnly},
         {"--help", &options.help},
         {"--version", &options.version},
     };

@@ -18,6 +18,9 @@ struct Options {
     std::optional<std::string> box;
     std::optional<std::string> pallet, overhang, maxHeight, bundles, colour, profile;
     std::optional<std::string> perBundle, boxes, settings, png, svg, size, bestPng, bestSvg;
+    std::optional<std::string> pdf, planSvg, planPng, bestPlanSvg, bestPlanPng;
+    bool alternate = false;
+    bool svgVisibleOnly = false;
     std::optional<std::string> boxWeight, bundleWeight, palletWeight, maxGross;
     bool listPallets = false;
     bool heightWithoutPallet = false;

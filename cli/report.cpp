@@ -6,18 +6,20 @@
 #include "cli/optioncheck.h"
 #include "cli/options.h"
 #include "cli/palletoptions.h"
+#include "report/planpicture.h"
+#include "report/reportcontent.h"
+#include "report/reportpage.h"
 #include "settings/colourtext.h"
 #include "settings/replacefile.h"
 #include "settings/settingsfile.h"
 #include "shell/calculation.h"
 #include "shell/errorreport.h"
 #include "shell/fieldnumbers.h"
+#include "shell/layerplans.h"
 #include "shell/resultpicture.h"
 #include "shell/sizetext.h"
 #include "shell/texts.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QImage>
 
 #include <cerrno>
@@ -66,36 +68,67 @@ void WriteOutput(const std::string& path, const std::string& content) {
         throw UsageError(Texts::Report::CannotWrite + path + ": " + std::strerror(errno));
 }
 
+// A picture as a PNG file, under the same rule.
+void WritePng(const std::string& path, const QImage& image) {
+    const std::string bytes = PngFileContent(image);
+    if (bytes.empty())
+        throw UsageError(Texts::Report::CannotWrite + path);
+    WriteOutput(path, bytes);
+}
+
 // Writes a picture drawn by `draw` into each file asked for.
 template <typename Draw>
 void WritePicture(const std::optional<std::string>& png, const std::optional<std::string>& svg,
-                  std::pair<int, int> size, Draw draw) {
+                  std::pair<int, int> size, bool svgVisibleOnly, Draw draw) {
     const auto [width, height] = size;
     if (png) {
         ImageCanvas canvas(width, height);
         draw(canvas, width, height);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) || !canvas.Image().save(&buffer, "PNG"))
-            throw UsageError(Texts::Report::CannotWrite + *png);
-        WriteOutput(*png, bytes.toStdString());
+        WritePng(*png, canvas.Image());
     }
     if (svg) {
-        SvgCanvas canvas(width, height);
+        SvgCanvas canvas(width, height, svgVisibleOnly);
         draw(canvas, width, height);
         WriteOutput(*svg, canvas.Document());
     }
 }
 
+// The plans of the layer and the report page, each file asked for.
+void WriteSheets(const Options& options, const Calculation& result) {
+    const Alternation alternation = options.alternate ? Alternation::On : Alternation::Off;
+    // A plan picture's pixels: the size asked for, or room for a plan at about a pixel a
+    // millimetre.
+    const auto [width, height] =
+        options.size ? PictureSize(options) : std::pair<int, int>{1200, 1200};
+    const auto writePlan = [&](const std::optional<std::string>& svg,
+                               const std::optional<std::string>& png, const PlanPicture& plan) {
+        if (svg)
+            WriteOutput(*svg, PlanSvgDocument(plan));
+        if (png)
+            WritePng(*png, PlanImage(plan, width, height));
+    };
+    if (options.planSvg || options.planPng || options.bestPlanSvg || options.bestPlanPng) {
+        const PlanPicture twoBlocks = TwoBlockPlanPicture(result, alternation);
+        writePlan(options.planSvg, options.planPng, twoBlocks);
+        // Where nothing beats the two blocks, they are the best layer.
+        const std::optional<PlanPicture> best = BestPlanPicture(result, alternation);
+        writePlan(options.bestPlanSvg, options.bestPlanPng, best ? *best : twoBlocks);
+    }
+    if (options.pdf &&
+        !WriteReportPdf(*options.pdf, ReportPageFor(result, alternation, ReportTime())))
+        throw UsageError(Texts::Report::CannotWrite + *options.pdf);
+}
+
 void WritePictures(const Options& options, const Calculation& result, std::pair<int, int> size) {
     const Colour colour = result.Inputs.DrawingColour;
-    WritePicture(options.png, options.svg, size, [&](Canvas& canvas, int width, int height) {
-        DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
-                          result.PictureText);
-    });
+    WritePicture(options.png, options.svg, size, options.svgVisibleOnly,
+                 [&](Canvas& canvas, int width, int height) {
+                     DrawResultPicture(canvas, colour, result.Plan, result.Request, width, height,
+                                       result.PictureText);
+                 });
     if (!result.Advice)
         return;
-    WritePicture(options.bestPng, options.bestSvg, size,
+    WritePicture(options.bestPng, options.bestSvg, size, options.svgVisibleOnly,
                  [&](Canvas& canvas, int width, int height) {
                      DrawBestLayerPicture(canvas, colour, *result.Advice, width, height,
                                           result.BestPictureText);
@@ -146,7 +179,8 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 1;
     }
 
-    const bool adviceWanted = options.advice || options.bestPng || options.bestSvg;
+    const bool adviceWanted = options.advice || options.bestPng || options.bestSvg || options.pdf ||
+                              options.bestPlanSvg || options.bestPlanPng;
     const Calculation result =
         Calculate(inputs, separator, adviceWanted ? AdviceWanted::Yes : AdviceWanted::No);
     if (result.Failure)
@@ -169,6 +203,9 @@ int Run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     if (!out.write(figures.view().data(), static_cast<std::streamsize>(figures.view().size())) ||
         !out.flush())
         throw UsageError(Texts::Report::CannotWrite + std::string(Texts::Report::StandardOutput));
+    // The sheets before the load pictures: a load too large to draw still gets its plan and
+    // its report page.
+    WriteSheets(options, result);
     if (options.png || options.svg || options.bestPng || options.bestSvg)
         WritePictures(options, result, pictureSize);
     return 0;

@@ -34,6 +34,12 @@ class StillDesktop : public Desktop {
     }
     void OpenDocument(const QString&) override {}
     QString ExecutableDir() override { return QStringLiteral("/nonexistent-stowly-windowshot"); }
+    std::optional<QString> SaveFileName(QWidget*, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    PrintOutcome PrintPage(QWidget*, const std::function<void(QPainter&)>&) override {
+        return PrintOutcome::Cancelled;
+    }
 
     bool failed = false;
 };

@@ -35,6 +35,21 @@ struct PixelPoint {
 
 using Quad = std::array<PixelPoint, 4>;
 
+// What a rectangle stands for, for a surface that writes a document other programs read (the SVG
+// plan marks its bundles); a surface that only paints draws every kind alike.
+enum class ShapeKind { Plain, Bundle };
+
+// How a label sits on its point: its top-left corner there, or its middle (turned labels are
+// always centred).
+enum class TextAnchor { TopLeft, Centre };
+
+struct LabelStyle {
+    int Height = 11; // pixels from the top of the tallest letter to the bottom of the lowest
+    TextAnchor Anchor = TextAnchor::TopLeft;
+    bool Turned = false; // read from bottom to top, along a vertical line
+    bool Opaque = false; // on a background of the brush colour, else over what is there
+};
+
 // The narrow drawing surface the engine paints through. Everything the load picture needs and
 // nothing more, so that a window, a PNG file, an SVG document and a test recorder can all stand
 // behind it and receive the same sequence of operations.
@@ -56,6 +71,26 @@ class Canvas {
     virtual void Polygon(const Quad& points) = 0;
     // UTF-8 text with its top-left corner at (x, y), on an opaque background of the brush colour.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+
+    // The plan drawings' shapes. Each falls back on the primitives above, so a surface made for
+    // the load picture alone still shows a plan; the real surfaces draw them properly.
+
+    // Filled with the brush and outlined with the pen, as Polygon with the four corners.
+    virtual void Rectangle(int left, int top, int right, int bottom, ShapeKind kind) {
+        (void)kind;
+        Polygon({PixelPoint{left, top}, PixelPoint{right, top}, PixelPoint{right, bottom},
+                 PixelPoint{left, bottom}});
+    }
+    // A straight line in the pen's colour and width, dashed or solid.
+    virtual void Line(PixelPoint from, PixelPoint to, bool dashed) {
+        (void)dashed;
+        Polygon({from, to, to, from});
+    }
+    // UTF-8 text in black at the given size.
+    virtual void Label(int x, int y, const std::string& text, const LabelStyle& style) {
+        (void)style;
+        TextOut(x, y, text);
+    }
 
     // A picture gets only the polygons that can be seen in it (the same pixels, fewer polygons);
     // an operation list that other programs compare against gets every polygon of every box.

@@ -150,9 +150,19 @@ Counts the bundles a pallet holds in the two-block arrangement, as the window's 
                              "bestLayer" with its placements [x, y, along x, along y], listed
                              when there are at most 262144 ("placementsListed"), "timedOut" and
                              "searchSkipped" when the search stopped short or was left out, and
-                             "overhangAdvice", "incomplete" when a search behind it stopped short)
+                             "overhangAdvice", "incomplete" when a search behind it stopped short;
+                             the JSON always has "twoBlockLayer", its placements in the same form
+                             from the footprint's corner, listed up to 100000)
   --best-png FILE            write the picture of the load with the advisor's best layer as PNG
   --best-svg FILE            the same as SVG
+  --svg-visible-only         the SVG gets only the polygons that can be seen (the same picture,
+                             fewer polygons) instead of every polygon of every bundle
+  --pdf FILE                 write the one-page A4 report: inputs, results, picture, layer plans
+  --plan-svg FILE            write the plan of one layer (top view, millimetres) as SVG
+  --plan-png FILE            the same as PNG (1200 x 1200 pixels at most, or --size)
+  --best-plan-svg FILE       the plan of the advisor's best layer as SVG
+  --best-plan-png FILE       the same as PNG
+  --alternate                the plans show the mirrored layer for alternating layers beside it
   --pallet NAME              a standard or own pallet by name instead of LxW, without spaces and in
                              any case (EUR, EUR2, ind1200); its tare counts unless
                              --pallet-weight is given
@@ -258,6 +268,55 @@ inline constexpr const char* OverhangAdviceIncomplete =
     "Совет по свесам неполный: поиск остановлен по времени.";
 
 } // namespace Texts::Advice
+
+// The floor sheet: the layer plan, the PDF report, printing and saving the picture.
+namespace Texts::Sheet {
+
+// Window
+inline constexpr const char* SaveReport = "Сохранить отчёт (PDF)…";
+inline constexpr const char* Print = "Печать…";
+inline constexpr const char* SavePicture = "Сохранить рисунок…";
+inline constexpr const char* ShowPlan = "План слоя";
+inline constexpr const char* Alternate = "Слои чередуются";
+inline constexpr const char* PdfFilter = "Отчёт PDF (*.pdf)";
+inline constexpr const char* PictureFilter = "Рисунок PNG (*.png);;Рисунок SVG (*.svg)";
+inline constexpr const char* ReportFileName = "укладка.pdf";
+inline constexpr const char* PictureFileName = "укладка.png";
+inline constexpr const char* CannotWriteFile = "Не удалось записать файл ";
+inline constexpr const char* PrintFailed = "Печать не удалась";
+inline constexpr const char* NoPlan = "Плана слоя нет: пачка не помещается на поддон";
+
+// The layer plan
+inline constexpr const char* TwoBlockTitle = "План слоя: схема двух блоков";
+inline constexpr const char* BestTitle = "План слоя: лучшая схема";
+inline constexpr const char* OddLayers = "Слои 1, 3, 5…";
+inline constexpr const char* EvenLayers = "Слои 2, 4, 6… (зеркально)";
+inline constexpr const char* MirrorSame =
+    "Зеркальный слой совпадает с исходным: чередование слоев укладку не меняет.";
+inline constexpr const char* Lengthwise = "вдоль поддона";
+inline constexpr const char* Turned = "поперек (повернута)";
+inline constexpr const char* OverhangPrefix = "свес ";
+inline constexpr const char* InsetPrefix = "отступ ";
+inline constexpr const char* TooManyBundles = "Слишком много пачек в слое, чтобы показать каждую";
+std::string BundleLegend(const std::string& length, const std::string& width);
+std::string PlanCaption(std::int64_t perLayer, std::int64_t layers, std::int64_t total);
+std::string BestBeatsTwoBlocks(std::int64_t best, std::int64_t twoBlocks);
+
+// The report page
+inline constexpr const char* ReportTitle = "Укладон: расчет укладки";
+inline constexpr const char* InputsHeading = "Исходные данные";
+inline constexpr const char* ResultHeading = "Результат";
+inline constexpr const char* AdviceHeading = "Совет по схеме слоя";
+std::string BoxLine(const std::string& length, const std::string& width, const std::string& height,
+                    const std::string& profile, const std::string& perBundle);
+std::string BundleLine(const std::string& length, const std::string& width,
+                       const std::string& height);
+std::string PalletLine(const std::string& length, const std::string& width);
+std::string MaxHeightLine(const std::string& height, bool includesPallet);
+std::string MaxOverhangLine(const std::string& alongLength, const std::string& alongWidth);
+std::string OrderLine(const std::string& bundles);
+
+} // namespace Texts::Sheet
 
 // Pallet presets and weights: the menu items, the two dialogs and the weight lines.
 namespace Texts::Weights {

@@ -4,6 +4,7 @@
 #include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/exactlayer.h"
 #include "planning/advisor/layerbound.h"
+#include "planning/advisor/packingbound.h"
 #include "planning/advisor/paintorder.h"
 #include "planning/advisor/twoblocklayout.h"
 
@@ -109,6 +110,13 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
         } else if (searched->Count > layer.Count) {
             layer.Blocks = Scaled(std::move(searched->Blocks), g);
             layer.Count = CountOf(layer.Blocks);
+        }
+        if (searched && layer.Count < layer.UpperBound && !meter.Exhausted()) {
+            // The relaxation closes most gaps the side waste leaves, and stops as soon as it has;
+            // the exact step gets whatever it leaves of the budget.
+            const std::optional<std::int64_t> bound = PackingBound(x, y, l, w, layer.Count, meter);
+            if (bound)
+                layer.UpperBound = std::min(layer.UpperBound, std::max(*bound, layer.Count));
         }
         while (searched && layer.Count < layer.UpperBound &&
                layer.UpperBound - layer.Count <= ExactStepGap && !meter.Exhausted()) {

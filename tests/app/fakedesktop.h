@@ -2,6 +2,8 @@
 
 #include "app/desktop.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QStringList>
 
 // Records what the window asks of the desktop and answers from fields the test sets.
@@ -28,6 +30,21 @@ class FakeDesktop : public Desktop {
     }
     void OpenDocument(const QString& path) override { opened << path; }
     QString ExecutableDir() override { return executableDir; }
+    std::optional<QString> SaveFileName(QWidget*, const QString& filter, const QString&) override {
+        saveFilters << filter;
+        return savePath;
+    }
+    // Paints on an A4 page of pixels, as a printer would, unless the test cancels or fails it.
+    PrintOutcome PrintPage(QWidget*, const std::function<void(QPainter&)>& paint) override {
+        ++printDialogs;
+        if (printOutcome != PrintOutcome::Printed)
+            return printOutcome;
+        printedPage = QImage(PrintedPageWidth, PrintedPageHeight, QImage::Format_RGB32);
+        printedPage.fill(Qt::white);
+        QPainter painter(&printedPage);
+        paint(painter);
+        return printOutcome;
+    }
 
     QStringList errors;
     QStringList informations;
@@ -41,4 +58,11 @@ class FakeDesktop : public Desktop {
     std::optional<std::vector<PalletPreset>> editedOwnPallets;
     QStringList opened;
     QString executableDir = QStringLiteral("/nonexistent-stowly-test-dir");
+    QStringList saveFilters;
+    std::optional<QString> savePath;
+    int printDialogs = 0;
+    PrintOutcome printOutcome = PrintOutcome::Printed;
+    // A4 at 60 dots an inch.
+    static constexpr int PrintedPageWidth = 496, PrintedPageHeight = 702;
+    QImage printedPage;
 };

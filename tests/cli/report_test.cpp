@@ -1,4 +1,5 @@
 #include "cli/report.h"
+#include "tests/report/pdftools.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -327,6 +330,37 @@ TEST(Report, WritesThePictureAsPngAndSvgOfTheRequestedSize) {
     EXPECT_EQ(document.find("<text"), std::string::npos);
 }
 
+// By default the SVG is the whole operation list; --svg-visible-only leaves out what the picture
+// covers, keeping the order of what stays.
+TEST(Report, SvgVisibleOnlyKeepsTheVisiblePolygonsInOrder) {
+    QTemporaryDir dir;
+    const auto polygons = [&](std::vector<std::string> arguments) {
+        const std::string svg = dir.filePath("load.svg").toStdString();
+        arguments.insert(arguments.end(), {"600x400x300", "--no-text", "--svg", svg});
+        const Outcome r = Report(arguments);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const std::string document = ReadFile(svg);
+        const std::regex polygon("<polygon [^>]*>");
+        std::vector<std::string> found;
+        for (auto it = std::sregex_iterator(document.begin(), document.end(), polygon);
+             it != std::sregex_iterator(); ++it)
+            found.push_back(it->str());
+        return found;
+    };
+    const std::vector<std::string> every = polygons({});
+    const std::vector<std::string> visible = polygons({"--svg-visible-only"});
+    EXPECT_EQ(every.size(), 31u * 3);
+    EXPECT_FALSE(visible.empty());
+    EXPECT_LT(visible.size(), every.size());
+    // An ordered subset: each visible polygon is found after the one before it.
+    auto next = every.begin();
+    for (const std::string& shape : visible) {
+        next = std::find(next, every.end(), shape);
+        ASSERT_NE(next, every.end()) << shape;
+        ++next;
+    }
+}
+
 TEST(Report, PictureTextBlockFollowsTheNoTextOption) {
     QTemporaryDir dir;
     const std::string svg = dir.filePath("load.svg").toStdString();
@@ -577,6 +611,116 @@ TEST(Report, UnreadableSettingsFileIsAnErrorNamingIt) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("Настройки не прочитаны: " + path + ": "), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
+}
+
+} // namespace
+
+namespace {
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(Report, WritesTheLayerPlansOfBothLayersAsSvgAndPng) {
+    QTemporaryDir dir;
+    const std::string svg = dir.filePath("plan.svg").toStdString();
+    const std::string png = dir.filePath("plan.png").toStdString();
+    const std::string bestSvg = dir.filePath("best.svg").toStdString();
+    const std::string bestPng = dir.filePath("best.png").toStdString();
+    // 410 x 310: five bundles in two blocks, six in the advisor's layer.
+    const Outcome r = Report({"410x310x100", "--plan-svg", svg, "--plan-png", png,
+                              "--best-plan-svg", bestSvg, "--best-plan-png", bestPng});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Count(ReadFile(svg), "<rect class=\"bundle\""), 5u);
+    EXPECT_EQ(Count(ReadFile(bestSvg), "<rect class=\"bundle\""), 6u);
+    for (const std::string& picture : {png, bestPng}) {
+        const QImage image(QString::fromStdString(picture));
+        EXPECT_FALSE(image.isNull()) << picture;
+        EXPECT_LE(image.width(), 1200);
+        EXPECT_LE(image.height(), 1200);
+    }
+}
+
+TEST(Report, AlternateAddsTheMirroredLayerOrSaysMirroringChangesNothing) {
+    QTemporaryDir dir;
+    const std::string svg = dir.filePath("plan.svg").toStdString();
+    ASSERT_EQ(Report({"250x150x100", "--plan-svg", svg, "--alternate"}).status, 0);
+    EXPECT_EQ(Count(ReadFile(svg), "<rect class=\"bundle\""), 50u);
+    // 300 x 200 fills 1200 x 800 in a plain grid: the mirror image is the same layer.
+    ASSERT_EQ(Report({"300x200x100", "--plan-svg", svg, "--alternate"}).status, 0);
+    const std::string grid = ReadFile(svg);
+    EXPECT_EQ(Count(grid, "<rect class=\"bundle\""), 16u);
+    EXPECT_NE(grid.find("Зеркальный слой совпадает с исходным"), std::string::npos);
+}
+
+TEST(Report, PdfHoldsEveryResultLineAndAnUnwritablePathNamesTheFile) {
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("report.pdf").toStdString();
+    const Outcome r =
+        Report({"410x300x100", "--overhang", "50x0", "--bundles", "1000", "--pdf", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::istringstream lines(r.out);
+    const std::string text = PdfText(pdf);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    for (const char* input : {"Пачка: 410 x 300 x 100 мм", "Поддон: 1200 x 800 мм",
+                              "Макс. свес: по длине 50 мм, по ширине 0 мм"})
+        EXPECT_NE(text.find(input), std::string::npos) << input;
+
+    const std::string blocked = dir.filePath("report.pdf/inside.pdf").toStdString();
+    const Outcome failed = Report({"410x300x100", "--pdf", blocked});
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_NE(failed.err.find(blocked), std::string::npos) << failed.err;
+}
+
+TEST(Report, PdfOfALoadTooLargeToDrawCarriesTheRefusalInsteadOfThePicture) {
+    QTemporaryDir dir;
+    const std::string pdf = dir.filePath("report.pdf").toStdString();
+    const Outcome r = Report({"1x1x1", "--pdf", pdf});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(PdfText(pdf).find("Слишком много пачек для схемы укладки"), std::string::npos);
+}
+
+TEST(Report, JsonGivesTheTwoBlockPlacementsInTheBestLayersForm) {
+    const Outcome r = Report({"250x150x100", "--json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const QJsonObject json = Json(r);
+    EXPECT_EQ(At(json, "twoBlockLayer/count"), 25);
+    EXPECT_EQ(At(json, "twoBlockLayer/placementsListed"), true);
+    const QJsonArray placements = At(json, "twoBlockLayer/placements").toArray();
+    ASSERT_EQ(placements.size(), 25);
+    const auto rect = [&](int i) {
+        const QJsonArray p = placements[i].toArray();
+        return std::array<int, 4>{p[0].toInt(), p[1].toInt(), p[2].toInt(), p[3].toInt()};
+    };
+    // In placing order from the footprint's corner: the turned bundles of the first block row by
+    // row, then the lengthwise block, then the turned bundle that fills the end.
+    EXPECT_EQ(rect(0), (std::array<int, 4>{0, 0, 150, 250}));
+    EXPECT_EQ(rect(1), (std::array<int, 4>{150, 0, 150, 250}));
+    EXPECT_EQ(rect(16), (std::array<int, 4>{0, 500, 250, 150}));
+    EXPECT_EQ(rect(24), (std::array<int, 4>{1000, 500, 150, 250}));
+    // Every bundle inside the 1200 x 800 footprint and none over another.
+    for (int i = 0; i < 25; ++i) {
+        const auto [x, y, alongX, alongY] = rect(i);
+        EXPECT_TRUE((alongX == 250 && alongY == 150) || (alongX == 150 && alongY == 250));
+        EXPECT_TRUE(x >= 0 && y >= 0 && x + alongX <= 1200 && y + alongY <= 800) << i;
+        for (int j = 0; j < i; ++j) {
+            const auto [u, v, alongU, alongV] = rect(j);
+            EXPECT_FALSE(x < u + alongU && u < x + alongX && y < v + alongV && v < y + alongY)
+                << i << " overlaps " << j;
+        }
+    }
+    // A layer too large to list says so rather than printing a million bundles.
+    const Outcome huge =
+        Report({"1x1x1", "--pallet", "1000x1000", "--max-height", "100", "--json"});
+    ASSERT_EQ(huge.status, 0) << huge.err;
+    const QJsonObject hugeJson = Json(huge);
+    EXPECT_EQ(At(hugeJson, "twoBlockLayer/count"), 1000000);
+    EXPECT_EQ(At(hugeJson, "twoBlockLayer/placementsListed"), false);
+    EXPECT_TRUE(At(hugeJson, "twoBlockLayer/placements").toArray().isEmpty());
 }
 
 } // namespace

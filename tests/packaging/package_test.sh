@@ -27,7 +27,7 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = stowly ] || fail "package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6widgets6 libqt6gui6; do
+for library in libc6 libqt6widgets6 libqt6gui6 libqt6printsupport6; do
     [[ "$depends" == *"$library "* ]] || fail "Depends lacks $library: $depends"
 done
 dpkg-deb -x "$deb" "$work/deb"

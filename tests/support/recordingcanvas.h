@@ -10,13 +10,28 @@
 // A canvas that paints nothing and remembers every state change and drawing operation in order,
 // so a test can compare the exact sequence a routine produced.
 struct CanvasOp {
-    enum class Kind { PenColour, PenWidth, BrushColour, BrushSolid, FillRect, Polygon, Text };
+    enum class Kind {
+        PenColour,
+        PenWidth,
+        BrushColour,
+        BrushSolid,
+        FillRect,
+        Polygon,
+        Text,
+        Rectangle,
+        Line,
+        Label
+    };
     Kind kind = Kind::PenColour;
-    Colour colour = 0; // PenColour, BrushColour
+    Colour colour = 0; // PenColour, BrushColour; the brush a Rectangle is filled with
     int value = 0;     // PenWidth
     Quad points{};     // Polygon
     int rect[4] = {};  // FillRect: left, top, right, bottom; Text: x, y in the first two
-    std::string text;  // Text
+    std::string text;  // Text, Label
+    // Rectangle: the corners in rect and the kind; Line: the ends in rect, dashed in value;
+    // Label: the point in rect, the style here.
+    ShapeKind shape = ShapeKind::Plain;
+    LabelStyle style;
 
     static CanvasOp Of(Kind kind) {
         CanvasOp op;
@@ -73,6 +88,14 @@ struct CanvasOp {
             return a.points == b.points;
         case Kind::Text:
             return a.rect[0] == b.rect[0] && a.rect[1] == b.rect[1] && a.text == b.text;
+        case Kind::Rectangle:
+            return std::equal(a.rect, a.rect + 4, b.rect) && a.shape == b.shape;
+        case Kind::Line:
+            return std::equal(a.rect, a.rect + 4, b.rect) && a.value == b.value;
+        case Kind::Label:
+            return a.rect[0] == b.rect[0] && a.rect[1] == b.rect[1] && a.text == b.text &&
+                   a.style.Height == b.style.Height && a.style.Anchor == b.style.Anchor &&
+                   a.style.Turned == b.style.Turned && a.style.Opaque == b.style.Opaque;
         }
         return false;
     }
@@ -111,6 +134,18 @@ struct CanvasOp {
         case Kind::Text:
             *os << "text " << op.rect[0] << "," << op.rect[1] << " \"" << op.text << "\"";
             break;
+        case Kind::Rectangle:
+            *os << (op.shape == ShapeKind::Bundle ? "bundle " : "rectangle ") << op.rect[0] << ","
+                << op.rect[1] << " " << op.rect[2] << "," << op.rect[3];
+            break;
+        case Kind::Line:
+            *os << (op.value ? "dashed line " : "line ") << op.rect[0] << "," << op.rect[1] << " "
+                << op.rect[2] << "," << op.rect[3];
+            break;
+        case Kind::Label:
+            *os << "label " << op.rect[0] << "," << op.rect[1] << " \"" << op.text << "\" "
+                << op.style.Height;
+            break;
         }
     }
 };
@@ -147,6 +182,25 @@ class RecordingCanvas : public Canvas {
     void Polygon(const Quad& points) override { ops.push_back(CanvasOp::Poly(points)); }
     void TextOut(int x, int y, const std::string& text) override {
         ops.push_back(CanvasOp::Text(x, y, text));
+    }
+    void Rectangle(int left, int top, int right, int bottom, ShapeKind kind) override {
+        CanvasOp op = CanvasOp::Of(CanvasOp::Kind::Rectangle);
+        op.rect[0] = left, op.rect[1] = top, op.rect[2] = right, op.rect[3] = bottom;
+        op.shape = kind;
+        op.colour = brush_;
+        ops.push_back(op);
+    }
+    void Line(PixelPoint from, PixelPoint to, bool dashed) override {
+        CanvasOp op = CanvasOp::Of(CanvasOp::Kind::Line);
+        op.rect[0] = from.X, op.rect[1] = from.Y, op.rect[2] = to.X, op.rect[3] = to.Y;
+        op.value = dashed;
+        ops.push_back(op);
+    }
+    void Label(int x, int y, const std::string& text, const LabelStyle& style) override {
+        CanvasOp op = CanvasOp::Text(x, y, text);
+        op.kind = CanvasOp::Kind::Label;
+        op.style = style;
+        ops.push_back(op);
     }
 
     // Only the polygons, in drawing order.
