@@ -111,16 +111,20 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
             layer.Blocks = Scaled(std::move(searched->Blocks), g);
             layer.Count = CountOf(layer.Blocks);
         }
+        // The relaxation closes most gaps the side waste leaves, and stops as soon as it has (or
+        // after a cap on its steps); where it does not, its weights let the exact step give up
+        // hopeless partial layers sooner.
+        std::optional<PackingBoundResult> relaxed;
         if (searched && layer.Count < layer.UpperBound && !meter.Exhausted()) {
-            // The relaxation closes most gaps the side waste leaves, and stops as soon as it has;
-            // the exact step gets whatever it leaves of the budget.
-            const std::optional<std::int64_t> bound = PackingBound(x, y, l, w, layer.Count, meter);
-            if (bound)
-                layer.UpperBound = std::min(layer.UpperBound, std::max(*bound, layer.Count));
+            relaxed = PackingBound(x, y, l, w, layer.Count, meter);
+            if (relaxed)
+                layer.UpperBound =
+                    std::min(layer.UpperBound, std::max(relaxed->Bound, layer.Count));
         }
         while (searched && layer.Count < layer.UpperBound &&
                layer.UpperBound - layer.Count <= ExactStepGap && !meter.Exhausted()) {
-            ExactAnswer exact = FitExactly(x, y, l, w, layer.Count + 1, meter);
+            ExactAnswer exact = FitExactly(x, y, l, w, layer.Count + 1, meter,
+                                           relaxed ? &relaxed->Weights : nullptr);
             if (exact.outcome == ExactAnswer::Outcome::DoesNotFit) {
                 layer.UpperBound = layer.Count;
             } else if (exact.outcome == ExactAnswer::Outcome::Fits) {
