@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -265,9 +266,24 @@ class Relaxation {
 
 } // namespace
 
-std::optional<PackingBoundResult> PackingBound(std::int64_t x, std::int64_t y, std::int64_t l,
-                                               std::int64_t w, std::int64_t goal,
-                                               BudgetMeter& meter) {
+struct PackingRelaxation::Impl {
+    Impl(Raster x, Raster y, int px, int py, std::int64_t l, std::int64_t w, bool turned)
+        : rx(std::move(x)), ry(std::move(y)), relaxation(rx, px, ry, py, l, w), turned(turned) {}
+
+    Raster rx, ry;
+    Relaxation relaxation;
+    bool turned;
+    bool started = false;
+    int steps = 0;
+};
+
+PackingRelaxation::PackingRelaxation(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+PackingRelaxation::PackingRelaxation(PackingRelaxation&&) noexcept = default;
+PackingRelaxation& PackingRelaxation::operator=(PackingRelaxation&&) noexcept = default;
+PackingRelaxation::~PackingRelaxation() = default;
+
+std::optional<PackingRelaxation> PackingRelaxation::Make(std::int64_t x, std::int64_t y,
+                                                         std::int64_t l, std::int64_t w) {
     if (l < w)
         std::swap(l, w);
     // The longer side across the columns, so the answer does not depend on which side came first.
@@ -283,23 +299,46 @@ std::optional<PackingBoundResult> PackingBound(std::int64_t x, std::int64_t y, s
     const int px = rx->Index(x) + 1, py = ry->Index(y) + 1;
     if (px < 2 || py < 2 || std::int64_t{px - 1} * (py - 1) > MaxCells)
         return std::nullopt;
-    Relaxation relaxation(*rx, px, *ry, py, l, w);
-    if (!meter.Spend(relaxation.StartCost()))
-        return std::nullopt;
-    relaxation.StartFromColouring();
-    if (!meter.Spend(relaxation.StepCost()))
-        return std::nullopt;
-    relaxation.RoundAndSum();
+    return PackingRelaxation(
+        std::make_unique<Impl>(std::move(*rx), std::move(*ry), px, py, l, w, turned));
+}
 
-    for (int s = 0; s < MaxSteps && relaxation.Bound() > goal; ++s) {
+std::optional<std::int64_t> PackingRelaxation::Improve(std::int64_t goal, BudgetMeter& meter) {
+    Relaxation& relaxation = impl_->relaxation;
+    if (!impl_->started) {
+        if (!meter.Spend(relaxation.StartCost()))
+            return std::nullopt;
+        relaxation.StartFromColouring();
+        if (!meter.Spend(relaxation.StepCost()))
+            return std::nullopt;
+        relaxation.RoundAndSum();
+        impl_->started = true;
+    }
+    for (; impl_->steps < MaxSteps && relaxation.Bound() > goal; ++impl_->steps) {
         if (!meter.Spend(relaxation.StepCost()))
             break;
         relaxation.Step(StepRatio);
-        if (s % CheckEvery == CheckEvery - 1) {
+        if (impl_->steps % CheckEvery == CheckEvery - 1) {
             if (!meter.Spend(relaxation.StepCost()))
                 break;
             relaxation.RoundAndSum();
         }
     }
-    return PackingBoundResult{relaxation.Bound(), relaxation.Best(turned)};
+    return relaxation.Bound();
+}
+
+CellWeights PackingRelaxation::Weights() const {
+    return impl_->relaxation.Best(impl_->turned);
+}
+
+std::optional<PackingBoundResult> PackingBound(std::int64_t x, std::int64_t y, std::int64_t l,
+                                               std::int64_t w, std::int64_t goal,
+                                               BudgetMeter& meter) {
+    std::optional<PackingRelaxation> relaxation = PackingRelaxation::Make(x, y, l, w);
+    if (!relaxation)
+        return std::nullopt;
+    const std::optional<std::int64_t> bound = relaxation->Improve(goal, meter);
+    if (!bound)
+        return std::nullopt;
+    return PackingBoundResult{*bound, relaxation->Weights()};
 }
