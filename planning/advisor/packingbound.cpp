@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -15,7 +16,9 @@ constexpr std::size_t MaxPoints = 400;
 constexpr std::int64_t MaxSpan = 1 << 16;
 // Beyond this many cells a step costs more than the bound is worth within the budget.
 constexpr std::int64_t MaxCells = 40'000;
-constexpr int MaxSteps = 2000;
+// A cap on the steps, so that where the relaxation closes in too slowly the exact step still gets
+// some of the budget.
+constexpr int MaxSteps = 3000;
 // Weights are rounded down to multiples of 1 / Scale for the final sum in whole numbers.
 constexpr std::int64_t Scale = std::int64_t{1} << 30;
 // A step touches every cell a few times and every placement once; charged per this many.
@@ -140,9 +143,9 @@ class Relaxation {
         }
     }
 
-    // The bound of the present weights rounded down to whole multiples of 1 / Scale, in whole
-    // numbers: exact, and sound for any weights.
-    std::int64_t ExactBound() {
+    // Rounds the present weights down to whole multiples of 1 / Scale and sums their bound in
+    // whole numbers: exact, and sound for any weights. Keeps the weights of the lowest sum.
+    void RoundAndSum() {
         whole_.resize(weights_.size());
         std::int64_t total = 0;
         for (std::size_t c = 0; c < weights_.size(); ++c) {
@@ -152,9 +155,33 @@ class Relaxation {
             total += whole_[c];
         }
         Prefix(whole_, wholeSums_);
+        std::int64_t shortfall = 0;
         for (const Rect& p : placements_)
-            total += std::max<std::int64_t>(0, Scale - Sum(wholeSums_, p));
-        return total / Scale;
+            shortfall += std::max<std::int64_t>(0, Scale - Sum(wholeSums_, p));
+        total += shortfall;
+        if (best_.Weight.empty() || total < bestTotal_) {
+            bestTotal_ = total;
+            best_.Weight = whole_;
+            best_.Shortfall = shortfall;
+        }
+    }
+
+    std::int64_t Bound() const { return bestTotal_ / Scale; }
+
+    // The best weights, on the cells of a rectangle given the other way round when `turned`.
+    CellWeights Best(bool turned) const {
+        CellWeights weights = best_;
+        weights.Scale = Scale;
+        weights.Columns = turned ? ny_ : nx_;
+        weights.Rows = turned ? nx_ : ny_;
+        if (turned) {
+            for (int i = 0; i < nx_; ++i) {
+                for (int j = 0; j < ny_; ++j)
+                    weights.Weight[static_cast<std::size_t>(j * nx_ + i)] =
+                        best_.Weight[Cell(i, j)];
+            }
+        }
+        return weights;
     }
 
   private:
@@ -234,16 +261,35 @@ class Relaxation {
     std::vector<double> weights_, sums_, corners_, next_, spread_, gathered_, degree_;
     std::vector<double> layer_, shortfall_;
     std::vector<std::int64_t> whole_, wholeSums_;
+    CellWeights best_;
+    std::int64_t bestTotal_ = 0;
 };
 
 } // namespace
 
-std::optional<std::int64_t> PackingBound(std::int64_t x, std::int64_t y, std::int64_t l,
-                                         std::int64_t w, std::int64_t goal, BudgetMeter& meter) {
+struct PackingRelaxation::Impl {
+    Impl(Raster x, Raster y, int px, int py, std::int64_t l, std::int64_t w, bool turned)
+        : rx(std::move(x)), ry(std::move(y)), relaxation(rx, px, ry, py, l, w), turned(turned) {}
+
+    Raster rx, ry;
+    Relaxation relaxation;
+    bool turned;
+    bool started = false;
+    int steps = 0;
+};
+
+PackingRelaxation::PackingRelaxation(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+PackingRelaxation::PackingRelaxation(PackingRelaxation&&) noexcept = default;
+PackingRelaxation& PackingRelaxation::operator=(PackingRelaxation&&) noexcept = default;
+PackingRelaxation::~PackingRelaxation() = default;
+
+std::optional<PackingRelaxation> PackingRelaxation::Make(std::int64_t x, std::int64_t y,
+                                                         std::int64_t l, std::int64_t w) {
     if (l < w)
         std::swap(l, w);
     // The longer side across the columns, so the answer does not depend on which side came first.
-    if (x < y)
+    const bool turned = x < y;
+    if (turned)
         std::swap(x, y);
     if (w <= 0 || y < w)
         return std::nullopt;
@@ -254,23 +300,46 @@ std::optional<std::int64_t> PackingBound(std::int64_t x, std::int64_t y, std::in
     const int px = rx->Index(x) + 1, py = ry->Index(y) + 1;
     if (px < 2 || py < 2 || std::int64_t{px - 1} * (py - 1) > MaxCells)
         return std::nullopt;
-    Relaxation relaxation(*rx, px, *ry, py, l, w);
-    if (!meter.Spend(relaxation.StartCost()))
-        return std::nullopt;
-    relaxation.StartFromColouring();
-    if (!meter.Spend(relaxation.StepCost()))
-        return std::nullopt;
-    std::int64_t bound = relaxation.ExactBound();
+    return PackingRelaxation(
+        std::make_unique<Impl>(std::move(*rx), std::move(*ry), px, py, l, w, turned));
+}
 
-    for (int s = 0; s < MaxSteps && bound > goal; ++s) {
+std::optional<std::int64_t> PackingRelaxation::Improve(std::int64_t goal, BudgetMeter& meter) {
+    Relaxation& relaxation = impl_->relaxation;
+    if (!impl_->started) {
+        if (!meter.Spend(relaxation.StartCost()))
+            return std::nullopt;
+        relaxation.StartFromColouring();
+        if (!meter.Spend(relaxation.StepCost()))
+            return std::nullopt;
+        relaxation.RoundAndSum();
+        impl_->started = true;
+    }
+    for (; impl_->steps < MaxSteps && relaxation.Bound() > goal; ++impl_->steps) {
         if (!meter.Spend(relaxation.StepCost()))
             break;
         relaxation.Step(StepRatio);
-        if (s % CheckEvery == CheckEvery - 1) {
+        if (impl_->steps % CheckEvery == CheckEvery - 1) {
             if (!meter.Spend(relaxation.StepCost()))
                 break;
-            bound = std::min(bound, relaxation.ExactBound());
+            relaxation.RoundAndSum();
         }
     }
-    return bound;
+    return relaxation.Bound();
+}
+
+CellWeights PackingRelaxation::Weights() const {
+    return impl_->relaxation.Best(impl_->turned);
+}
+
+std::optional<PackingBoundResult> PackingBound(std::int64_t x, std::int64_t y, std::int64_t l,
+                                               std::int64_t w, std::int64_t goal,
+                                               BudgetMeter& meter) {
+    std::optional<PackingRelaxation> relaxation = PackingRelaxation::Make(x, y, l, w);
+    if (!relaxation)
+        return std::nullopt;
+    const std::optional<std::int64_t> bound = relaxation->Improve(goal, meter);
+    if (!bound)
+        return std::nullopt;
+    return PackingBoundResult{*bound, relaxation->Weights()};
 }

@@ -16,7 +16,8 @@ namespace {
 std::optional<std::int64_t> Bound(std::int64_t x, std::int64_t y, std::int64_t l, std::int64_t w,
                                   std::int64_t goal) {
     BudgetMeter meter(AdvisorBudget::EvaluationsOnly(50'000'000));
-    return PackingBound(x, y, l, w, goal, meter);
+    const std::optional<PackingBoundResult> result = PackingBound(x, y, l, w, goal, meter);
+    return result ? std::optional<std::int64_t>(result->Bound) : std::nullopt;
 }
 
 // Every tiny rectangle against exhaustive search, the bound pushed as low as it goes (goal 0):
