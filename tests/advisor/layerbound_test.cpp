@@ -120,4 +120,34 @@ TEST(ColouringBound, MatchesTheSideWasteOnRectangles) {
     }
 }
 
+// The runs give each colour its cells one by one, for blocks anywhere (negative corners and
+// columns past a whole cycle included) and both colourings.
+TEST(AddColourRuns, CountsEveryCellOfTheBlock) {
+    struct Block {
+        std::int64_t m, x, y, columns, rows;
+    };
+    const Block blocks[] = {{5, 0, 0, 3, 2},  {5, 7, 11, 12, 4}, {7, -3, 2, 20, 6},
+                            {7, 4, -9, 1, 1}, {2, 1, 1, 5, 1},   {13, 100, 3, 40, 12}};
+    for (const Block& b : blocks) {
+        for (const bool difference : {false, true}) {
+            std::vector<std::int64_t> runs(static_cast<std::size_t>(b.m + 1), 0);
+            AddColourRuns(runs, b.m, difference, b.x, b.y, b.columns, b.rows);
+            std::vector<std::int64_t> expected(static_cast<std::size_t>(b.m), 0);
+            for (std::int64_t i = b.x; i < b.x + b.columns; ++i) {
+                for (std::int64_t j = b.y; j < b.y + b.rows; ++j) {
+                    const std::int64_t colour = difference ? i - j : i + j;
+                    ++expected[static_cast<std::size_t>(((colour % b.m) + b.m) % b.m)];
+                }
+            }
+            std::vector<std::int64_t> counted;
+            std::int64_t running = 0;
+            for (std::int64_t c = 0; c < b.m; ++c)
+                counted.push_back(running += runs[static_cast<std::size_t>(c)]);
+            EXPECT_EQ(counted, expected)
+                << "m " << b.m << " at " << b.x << ", " << b.y << ": " << b.columns << " x "
+                << b.rows << (difference ? ", difference" : ", sum");
+        }
+    }
+}
+
 } // namespace
