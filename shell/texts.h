@@ -250,6 +250,8 @@ namespace Texts::Advice {
 inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
 inline constexpr const char* ShowBestButton = "Лучшая схема";
 
+// The advice block while the advisor works, which takes up to a few tenths of a second.
+inline constexpr const char* Searching = "Ищу лучшую схему слоя…";
 inline constexpr const char* NotWholeMillimetres =
     "Совет по схеме слоя: размеры пачки должны быть целыми миллиметрами.";
 inline constexpr const char* NoLayerFits = "Пачка не помещается на поддон ни в одной схеме слоя.";
