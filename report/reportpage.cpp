@@ -90,27 +90,26 @@ bool PictureRefused(const ReportPage& page, const QRect& box) {
 // The 3D picture in its box, drawn straight onto the page as the vector drawing it is.
 void PaintPicture(QPainter& painter, const PageGeometry& g, const ReportPage& page,
                   const QRect& box) {
-    painter.save();
-    painter.setPen(QPen(Qt::gray, 0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box);
-    painter.restore();
-    if (!page.DrawPicture)
-        return;
-    if (!PictureRefused(page, box)) {
+    if (page.DrawPicture && !PictureRefused(page, box)) {
         painter.save();
         painter.setClipRect(box);
         painter.translate(box.topLeft());
         PainterCanvas canvas(painter, QRect(0, 0, box.width(), box.height()));
         page.DrawPicture(canvas, box.width(), box.height());
         painter.restore();
-        return;
+    } else if (page.DrawPicture) {
+        painter.save();
+        painter.setFont(g.Font(TextMm));
+        painter.setPen(Qt::black);
+        painter.drawText(box.adjusted(g.Pixels(4), 0, -g.Pixels(4), 0),
+                         Qt::AlignCenter | Qt::TextWordWrap, FromUtf8(page.PictureRefusal));
+        painter.restore();
     }
+    // The frame last: the picture's white ground would cover it.
     painter.save();
-    painter.setFont(g.Font(TextMm));
-    painter.setPen(Qt::black);
-    painter.drawText(box.adjusted(g.Pixels(4), 0, -g.Pixels(4), 0),
-                     Qt::AlignCenter | Qt::TextWordWrap, FromUtf8(page.PictureRefusal));
+    painter.setPen(QPen(Qt::gray, 0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
     painter.restore();
 }
 

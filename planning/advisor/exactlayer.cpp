@@ -2,6 +2,7 @@
 
 #include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/layerbound.h"
+#include "planning/advisor/packingbound.h"
 #include "planning/advisor/raster.h"
 
 #include <algorithm>
@@ -51,10 +52,29 @@ class ExactPacker {
         SetUpColourings(X, Y);
     }
 
+    // Takes the relaxation's weights, turned to this packer's columns and rows when `turned`.
+    void UseWeights(const CellWeights& weights, bool turned) {
+        scale_ = weights.Scale;
+        spare_ = weights.Shortfall;
+        const auto rows = static_cast<std::size_t>(ny_);
+        weightSums_.assign(static_cast<std::size_t>(nx_) * rows, 0);
+        for (int k = 0; k + 1 < nx_; ++k) {
+            std::int64_t column = 0;
+            for (int h = 0; h + 1 < ny_; ++h) {
+                const std::int64_t cell = turned ? h * weights.Rows + k : k * weights.Rows + h;
+                column += weights.Weight[static_cast<std::size_t>(cell)];
+                WeightSum(k + 1, h + 1) = WeightSum(k, h + 1) + column;
+            }
+        }
+        openWeight_ = WeightSum(nx_ - 1, ny_ - 1);
+    }
+
     // True when the target fits; Aborted() tells a budget that ran out from a proof.
     bool Search(std::int64_t placed, std::int64_t waste, int depth = 0) {
         if (placed >= target_)
             return true;
+        if (!WeightsLeaveRoom(placed))
+            return false;
         if (depth == 0 && !ColoursLeaveRoom())
             return false;
         if (depth > MaxDepth || !meter_.Spend(NodeCost)) {
@@ -87,10 +107,13 @@ class ExactPacker {
                 if (level) {
                     for (int k = c; k < end; ++k)
                         SetHeight(k, top);
+                    const std::int64_t covered = WeightOf(c, end, r, top);
+                    openWeight_ -= covered;
                     placed_.push_back({x0, y0, a, b});
                     if (Search(placed + 1, waste, depth + 1))
                         return true;
                     placed_.pop_back();
+                    openWeight_ += covered;
                     for (int k = c; k < end; ++k)
                         SetHeight(k, r);
                 }
@@ -102,6 +125,8 @@ class ExactPacker {
         if (waste + cw * ch <= allowedWaste_) {
             for (Colouring& colouring : colourings_)
                 colouring.Count(x0, y0, cw, ch, -1);
+            const std::int64_t lost = WeightOf(c, c + 1, r, r + 1);
+            openWeight_ -= lost;
             if (ColoursLeaveRoom()) {
                 SetHeight(c, r + 1);
                 const bool found = Search(placed, waste + cw * ch, depth + 1);
@@ -109,6 +134,7 @@ class ExactPacker {
                 if (found)
                     return true;
             }
+            openWeight_ += lost;
             for (Colouring& colouring : colourings_)
                 colouring.Count(x0, y0, cw, ch, +1);
         }
@@ -125,6 +151,24 @@ class ExactPacker {
     const std::vector<Box>& Placed() const { return placed_; }
 
   private:
+    std::int64_t& WeightSum(int k, int h) {
+        return weightSums_[static_cast<std::size_t>(k) * static_cast<std::size_t>(ny_) +
+                           static_cast<std::size_t>(h)];
+    }
+
+    // The weights of the cells in columns [k0, k1) and rows [h0, h1); none without weights.
+    std::int64_t WeightOf(int k0, int k1, int h0, int h1) {
+        if (weightSums_.empty())
+            return 0;
+        return WeightSum(k1, h1) - WeightSum(k0, h1) - WeightSum(k1, h0) + WeightSum(k0, h0);
+    }
+
+    // Whatever bundles still come lie on open cells, so they are at most the open cells' weights
+    // plus the shortfall, over the scale.
+    bool WeightsLeaveRoom(std::int64_t placed) const {
+        return weightSums_.empty() || placed * scale_ + openWeight_ + spare_ >= target_ * scale_;
+    }
+
     // The area a column of cells must still leave empty above height h.
     std::int64_t ColumnWaste(int k, int h) const {
         return (rx_.At(k + 1) - rx_.At(k)) * unfillable_[static_cast<std::size_t>(h)];
@@ -268,12 +312,16 @@ class ExactPacker {
     std::vector<std::int16_t> profiles_;
     bool aborted_ = false;
     std::vector<Colouring> colourings_;
+    // The relaxation's weights as sums over the cells left of and below each raster point
+    // (empty: none given), the weight of the cells not yet decided, and the shortfall.
+    std::vector<std::int64_t> weightSums_;
+    std::int64_t openWeight_ = 0, spare_ = 0, scale_ = 1;
 };
 
 } // namespace
 
 ExactAnswer FitExactly(std::int64_t x, std::int64_t y, std::int64_t l, std::int64_t w,
-                       std::int64_t target, BudgetMeter& meter) {
+                       std::int64_t target, BudgetMeter& meter, const CellWeights* weights) {
     ExactAnswer answer;
     if (l <= 0 || w <= 0 || x < 0 || y < 0)
         return answer;
@@ -300,6 +348,11 @@ ExactAnswer FitExactly(std::int64_t x, std::int64_t y, std::int64_t l, std::int6
     if (!meter.Spend(rx->Size() + ry->Size()))
         return answer;
     ExactPacker packer(*rx, nx, *ry, ny, l, w, target, meter);
+    // Weights made for another raster (another rectangle) would prove nothing: left out.
+    if (weights != nullptr && weights->Columns == (transposed ? ny : nx) - 1 &&
+        weights->Rows == (transposed ? nx : ny) - 1 &&
+        weights->Weight.size() == static_cast<std::size_t>(weights->Columns * weights->Rows))
+        packer.UseWeights(*weights, transposed);
     if (packer.Search(0, 0)) {
         answer.outcome = ExactAnswer::Outcome::Fits;
         for (const ExactPacker::Box& b : packer.Placed()) {

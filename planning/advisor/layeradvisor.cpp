@@ -4,6 +4,7 @@
 #include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/exactlayer.h"
 #include "planning/advisor/layerbound.h"
+#include "planning/advisor/packingbound.h"
 #include "planning/advisor/paintorder.h"
 #include "planning/advisor/twoblocklayout.h"
 
@@ -74,6 +75,8 @@ std::vector<BundleBlock> BestTwoBlockBlocks(std::int64_t X, std::int64_t Y, std:
 
 // The exact step settles a gap this small; a larger one is beyond it in any budget.
 constexpr std::int64_t ExactStepGap = 2;
+// The first try of the exact step may spend one in this many units of what is left.
+constexpr std::int64_t FirstExactShare = 8;
 
 BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, std::int32_t W,
                               BudgetMeter& meter) {
@@ -110,18 +113,45 @@ BestLayer FindBestLayerWithin(std::int32_t X, std::int32_t Y, std::int32_t L, st
             layer.Blocks = Scaled(std::move(searched->Blocks), g);
             layer.Count = CountOf(layer.Blocks);
         }
-        while (searched && layer.Count < layer.UpperBound &&
-               layer.UpperBound - layer.Count <= ExactStepGap && !meter.Exhausted()) {
-            ExactAnswer exact = FitExactly(x, y, l, w, layer.Count + 1, meter);
-            if (exact.outcome == ExactAnswer::Outcome::DoesNotFit) {
-                layer.UpperBound = layer.Count;
-            } else if (exact.outcome == ExactAnswer::Outcome::Fits) {
-                layer.Blocks = Scaled(std::move(exact.blocks), g);
-                layer.Count = CountOf(layer.Blocks);
-            } else {
-                break;
+        // The relaxation closes most gaps the side waste leaves; its weights also let the exact
+        // step give up hopeless partial layers sooner. It is first improved only to one above
+        // the count, where the exact step can take over (and finds the layer with one more
+        // where the search missed it); then, if that did not settle it, improved further.
+        std::optional<PackingRelaxation> relaxation;
+        std::optional<CellWeights> weights;
+        auto tighten = [&](std::int64_t goal) {
+            if (!relaxation)
+                return;
+            if (const std::optional<std::int64_t> bound = relaxation->Improve(goal, meter)) {
+                layer.UpperBound = std::min(layer.UpperBound, std::max(*bound, layer.Count));
+                weights = relaxation->Weights();
             }
+        };
+        auto exactStep = [&](BudgetMeter& stepMeter) {
+            while (searched && layer.Count < layer.UpperBound &&
+                   layer.UpperBound - layer.Count <= ExactStepGap && !stepMeter.Exhausted()) {
+                ExactAnswer exact = FitExactly(x, y, l, w, layer.Count + 1, stepMeter,
+                                               weights ? &*weights : nullptr);
+                if (exact.outcome == ExactAnswer::Outcome::DoesNotFit) {
+                    layer.UpperBound = layer.Count;
+                } else if (exact.outcome == ExactAnswer::Outcome::Fits) {
+                    layer.Blocks = Scaled(std::move(exact.blocks), g);
+                    layer.Count = CountOf(layer.Blocks);
+                } else {
+                    break;
+                }
+            }
+        };
+        if (searched && layer.Count < layer.UpperBound && !meter.Exhausted()) {
+            relaxation = PackingRelaxation::Make(x, y, l, w);
+            tighten(layer.Count + 1);
+            BudgetMeter firstTry = meter.ShareOf(FirstExactShare);
+            exactStep(firstTry);
+            meter.Absorb(firstTry);
+            if (layer.Count < layer.UpperBound)
+                tighten(layer.Count);
         }
+        exactStep(meter);
         spent = spent || meter.Exhausted();
         layer.TimedOut = layer.Count < layer.UpperBound && spent;
         layer.ClockStopped = layer.TimedOut && meter.ClockStopped();

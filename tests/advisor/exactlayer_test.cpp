@@ -3,10 +3,12 @@
 #include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/exactlayer.h"
 #include "planning/advisor/layerbound.h"
+#include "planning/advisor/packingbound.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -17,6 +19,14 @@ ExactAnswer Fit(std::int64_t x, std::int64_t y, std::int64_t l, std::int64_t w, 
                 std::int64_t work = 50'000'000) {
     BudgetMeter meter(AdvisorBudget::EvaluationsOnly(work));
     return FitExactly(x, y, l, w, target, meter);
+}
+
+// The same with the weights of the relaxation's bound pushed as low as it goes.
+ExactAnswer FitWeighted(std::int64_t x, std::int64_t y, std::int64_t l, std::int64_t w,
+                        std::int64_t target) {
+    BudgetMeter meter(AdvisorBudget::EvaluationsOnly(50'000'000));
+    const std::optional<PackingBoundResult> relaxed = PackingBound(x, y, l, w, 0, meter);
+    return FitExactly(x, y, l, w, target, meter, relaxed ? &relaxed->Weights : nullptr);
 }
 
 // The layer found holds exactly `target` bundles of the right sizes inside the rectangle, none
@@ -58,6 +68,9 @@ TEST(FitExactly, SettlesTinyRectanglesBothWays) {
                 const int best = ExhaustivePacker::Rectangle(X, Y, l, w).Best();
                 EXPECT_TRUE(HoldsTarget(Fit(X, Y, l, w, best), X, Y, l, w, best));
                 EXPECT_EQ(Fit(X, Y, l, w, best + 1).outcome, Outcome::DoesNotFit);
+                // The relaxation's weights give up partial layers sooner, never a layer that fits.
+                EXPECT_TRUE(HoldsTarget(FitWeighted(X, Y, l, w, best), X, Y, l, w, best));
+                EXPECT_EQ(FitWeighted(X, Y, l, w, best + 1).outcome, Outcome::DoesNotFit);
                 gapsClosed += ScaledUpperBound(X, Y, l, w) > best;
             }
         }
@@ -82,10 +95,12 @@ TEST(FitExactly, KnownLayersBothWays) {
     for (const Known& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << c.X << " x " << c.Y << ", " << c.l << " x " << c.w << ": " << c.target);
-        const ExactAnswer answer = Fit(c.X, c.Y, c.l, c.w, c.target);
-        EXPECT_EQ(answer.outcome, c.outcome);
-        if (c.outcome == Outcome::Fits) {
-            EXPECT_TRUE(HoldsTarget(answer, c.X, c.Y, c.l, c.w, c.target));
+        for (const ExactAnswer& answer :
+             {Fit(c.X, c.Y, c.l, c.w, c.target), FitWeighted(c.X, c.Y, c.l, c.w, c.target)}) {
+            EXPECT_EQ(answer.outcome, c.outcome);
+            if (c.outcome == Outcome::Fits) {
+                EXPECT_TRUE(HoldsTarget(answer, c.X, c.Y, c.l, c.w, c.target));
+            }
         }
     }
 }

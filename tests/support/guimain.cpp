@@ -1,3 +1,6 @@
+// The main() of the test programs whose canvases draw text: the fonts need a QGuiApplication,
+// which Qt's offscreen platform gives without a display. The runtime directory is one of the
+// program's own, so a test run never touches the user's.
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -5,7 +8,6 @@
 
 #include <cstdlib>
 
-// The report's pictures need a QGuiApplication for the fonts of the text block.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
