@@ -100,7 +100,9 @@ void WriteSheets(const Options& options, const Calculation& result) {
     // millimetre.
     const auto [width, height] =
         options.size ? PictureSize(options) : std::pair<int, int>{1200, 1200};
-    const auto writePlan = [&](const std::optional<std::string>& svg,
+    // The sizes by copy: clang 14 cannot capture a structured binding.
+    const auto writePlan = [&, width = width, height = height](
+                               const std::optional<std::string>& svg,
                                const std::optional<std::string>& png, const PlanPicture& plan) {
         if (svg)
             WriteOutput(*svg, PlanSvgDocument(plan));

@@ -1,5 +1,6 @@
 // The flute profile: any text gives a thickness in one pass, the same one as trying every tail
 // of the text from the longest down; the bundle arithmetic then gives a size or refuses it.
+#include "fuzz/fuzzcheck.h"
 #include "planning/bundlecalc.h"
 #include "planning/numberform.h"
 #include "planning/utf8.h"
@@ -8,16 +9,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // The thickness by the rule itself: the longest tail (leading spaces allowed) that reads as a
 // number whose mantissa holds a digit other than 0.
@@ -60,16 +55,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string profile = input.ConsumeRemainingBytesAsString();
 
     const double flute = FluteThickness(profile, separator);
-    Check(!std::isnan(flute));
+    FuzzCheck(!std::isnan(flute), "the flute thickness is a number");
     // The direct rule is quadratic: compare on texts short enough for it.
     if (profile.size() <= 256) {
         const double expected = ThicknessByEveryTail(profile, separator);
-        Check(flute == expected);
+        FuzzCheck(flute == expected,
+                  "the flute thickness is the one of the longest tail that reads as a number");
     }
     CheckSize([&] { return BundleLengthFromBox(a, b, flute); });
     CheckSize([&] { return BundleWidthFromBox(a, b, flute); });
     CheckSize([&] { return BundleHeightFromBoxes(a, flute); });
     if (b > 0)
-        Check(BundlesForBoxes(a, b) * std::int64_t{b} >= a);
+        FuzzCheck(BundlesForBoxes(a, b) * std::int64_t{b} >= a,
+                  "the bundles for the boxes hold every box");
     return 0;
 }

@@ -1,13 +1,13 @@
 // The INI layer: any file parses, an untouched file keeps every byte, and after writing the
 // stored keys each reads back what was written while every line the system does not own keeps
 // its bytes and its place.
+#include "fuzz/fuzzcheck.h"
 #include "settings/inifile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,11 +42,6 @@ std::string Respelled(const char* name, bool respell) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return " " + text + "\t";
-}
-
-void Check(bool condition) {
-    if (!condition)
-        std::abort();
 }
 
 struct Line {
@@ -108,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string content = input.ConsumeRemainingBytesAsString();
 
     IniFile file = IniFile::Parse(content);
-    Check(file.Content() == content);
+    FuzzCheck(file.Content() == content, "an untouched file keeps every byte");
 
     for (std::size_t i = 0; i < Keys.size(); ++i)
         if (written[i])
@@ -125,7 +120,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (c == '\r' || c == '\n')
                 c = ' ';
         expected = std::string(Trimmed(expected));
-        Check(reread.Read(Keys[i].Section, Keys[i].Name, "\x01missing") == expected);
+        FuzzCheck(reread.Read(Keys[i].Section, Keys[i].Name, "\x01missing") == expected,
+                  "a written value reads back as written");
     }
 
     // Writing back what the file now reads leaves every byte as it is.
@@ -135,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (value != "\x01missing")
             again.Write(key.Section, key.Name, value);
     }
-    Check(again.Content() == saved);
+    FuzzCheck(again.Content() == saved, "writing back what the file reads changes no byte");
 
     // Every line the system does not own is still there, in order, byte for byte; only a last
     // line without an ending may have gained one.
@@ -149,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                !(after[at].Text == before[i].Text &&
                  (after[at].Ending == before[i].Ending || (last && before[i].Ending.empty()))))
             ++at;
-        Check(at < after.size());
+        FuzzCheck(at < after.size(), "every foreign line keeps its bytes and its place");
         ++at;
     }
     return 0;

@@ -173,8 +173,10 @@ void IniFile::Write(const std::string& section, const std::string& key, const st
     if (at < lines.size()) {
         std::string& text = lines[at].Text;
         const Parsed line = ParseLine(text);
+        // An empty value leaves only blanks after the "=": the value goes after them, as
+        // emptying a value keeps them, so writing back what was read changes no byte.
         if (line.ValueBegin == line.ValueEnd)
-            text = text.substr(0, line.Equals + 1) + oneLine;
+            text += oneLine;
         else
             text = text.substr(0, line.ValueBegin) + oneLine + text.substr(line.ValueEnd);
         return;

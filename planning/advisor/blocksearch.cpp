@@ -37,9 +37,11 @@ std::optional<SearchedLayer> SearchLayer(std::int64_t x, std::int64_t y, std::in
     if (!search.Guillotine())
         return result;
     result.Count = search.Solve(a, b);
+    // The L-shape tables are paid for before they are built: a budget they would exhaust
+    // leaves no work to use them.
     if (result.Count < search.Bound(a, b) && !meter.Exhausted() &&
-        LShapeSearch::Fits(a + 1, b + 1)) {
-        meter.Spend(LShapeSearch::Pieces(a + 1, b + 1) / PiecesPerUnit);
+        LShapeSearch::Fits(a + 1, b + 1) &&
+        meter.Spend(LShapeSearch::Pieces(a + 1, b + 1) / PiecesPerUnit)) {
         LShapeSearch lShapes(l, w, *raster, search, a + 1, b + 1, meter);
         const std::int64_t count = lShapes.SolveRect(a, b);
         if (count > result.Count) {

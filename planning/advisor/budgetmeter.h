@@ -15,6 +15,11 @@ class BudgetMeter {
   public:
     using TimePoint = std::chrono::steady_clock::time_point;
 
+    // A unit of work is worth about this many plain steps (one turn of a loop over a table): a
+    // stage whose work grows with a bundle side or a table charges its steps at this rate, so
+    // that no input lets it run several times past the budget.
+    static constexpr std::int64_t StepsPerUnit = 256;
+
     explicit BudgetMeter(const AdvisorBudget& budget)
         : workLimit_(budget.Work), clock_(budget.Clock), cancel_(budget.Cancel) {
         if (budget.SafetyTime)

@@ -23,6 +23,9 @@ constexpr std::size_t MaxMemoHeights = std::size_t{8} << 20;
 // remembering a profile: in the same units as a candidate of the search for layers.
 constexpr std::int64_t NodeCost = 8;
 constexpr std::int64_t MemoCost = 4;
+// A node also walks the profile and counts the colours of a cell it leaves empty, which grows
+// with the columns, the cell and the bundle side: steps beyond what the node's cost covers are
+// charged too.
 // Deeper than this the tree is given up as undecided: the recursion must stay within the stack
 // of any thread.
 constexpr int MaxDepth = 4096;
@@ -77,7 +80,8 @@ class ExactPacker {
             return false;
         if (depth == 0 && !ColoursLeaveRoom())
             return false;
-        if (depth > MaxDepth || !meter_.Spend(NodeCost)) {
+        steps_ += nx_;
+        if (depth > MaxDepth || !meter_.Spend(NodeWork())) {
             aborted_ = true;
             return false;
         }
@@ -124,7 +128,7 @@ class ExactPacker {
         const std::int64_t cw = rx_.At(c + 1) - x0, ch = ry_.At(r + 1) - y0;
         if (waste + cw * ch <= allowedWaste_) {
             for (Colouring& colouring : colourings_)
-                colouring.Count(x0, y0, cw, ch, -1);
+                steps_ += colouring.Count(x0, y0, cw, ch, -1);
             const std::int64_t lost = WeightOf(c, c + 1, r, r + 1);
             openWeight_ -= lost;
             if (ColoursLeaveRoom()) {
@@ -136,7 +140,7 @@ class ExactPacker {
             }
             openWeight_ += lost;
             for (Colouring& colouring : colourings_)
-                colouring.Count(x0, y0, cw, ch, +1);
+                steps_ += colouring.Count(x0, y0, cw, ch, +1);
         }
         if (!aborted_)
             RememberFailure(hash, placed);
@@ -188,30 +192,33 @@ class ExactPacker {
     struct Colouring {
         std::int64_t m = 1, perBundle = 1;
         bool difference = false;
+        // Free cells of every colour: everyColour plus the colour's own entry.
+        std::int64_t everyColour = 0;
         std::vector<std::int64_t> free;
+        std::vector<std::int64_t> runs; // scratch for AddColourRuns
 
-        // Adds sign times the colours of a width x height rectangle at (x, y).
-        void Count(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
-                   std::int64_t sign) {
+        // Adds sign times the colours of a width x height rectangle at (x, y). Returns the steps
+        // it took.
+        std::int64_t Count(std::int64_t x, std::int64_t y, std::int64_t width, std::int64_t height,
+                           std::int64_t sign) {
             const std::int64_t cycles = height / m, rest = height % m;
-            for (std::int64_t i = x; i < x + width; ++i) {
-                if (cycles > 0) {
-                    for (std::int64_t& n : free)
-                        n += sign * cycles;
-                }
-                // The run of `rest` colours the top of this column adds.
-                const std::int64_t top = y + height - rest;
-                std::int64_t colour = difference ? i - (top + rest - 1) : i + top;
-                colour = ((colour % m) + m) % m;
-                for (std::int64_t k = 0; k < rest; ++k) {
-                    free[static_cast<std::size_t>(colour)] += sign;
-                    colour = colour + 1 == m ? 0 : colour + 1;
-                }
+            // Each whole cycle of a column adds one cell of every colour; what is left at the
+            // top of the columns adds a run of colours each.
+            everyColour += sign * cycles * width;
+            if (rest == 0)
+                return 1;
+            runs.assign(static_cast<std::size_t>(m + 1), 0);
+            AddColourRuns(runs, m, difference, x, y + height - rest, width, rest);
+            std::int64_t running = 0;
+            for (std::int64_t c = 0; c < m; ++c) {
+                running += runs[static_cast<std::size_t>(c)];
+                free[static_cast<std::size_t>(c)] += sign * running;
             }
+            return width + 2 * m;
         }
 
         std::int64_t MostBundles() const {
-            return *std::min_element(free.begin(), free.end()) / perBundle;
+            return (everyColour + *std::min_element(free.begin(), free.end())) / perBundle;
         }
     };
 
@@ -220,20 +227,32 @@ class ExactPacker {
             if (m == 1 || (m == w_ && l_ == w_))
                 continue;
             for (const bool difference : {false, true}) {
-                Colouring colouring{m, other, difference,
-                                    std::vector<std::int64_t>(static_cast<std::size_t>(m), 0)};
+                Colouring colouring{m,
+                                    other,
+                                    difference,
+                                    0,
+                                    std::vector<std::int64_t>(static_cast<std::size_t>(m), 0),
+                                    {}};
                 colouring.Count(0, 0, X, Y, +1);
                 colourings_.push_back(std::move(colouring));
             }
         }
     }
 
-    bool ColoursLeaveRoom() const {
+    bool ColoursLeaveRoom() {
         for (const Colouring& colouring : colourings_) {
+            steps_ += colouring.m;
             if (colouring.MostBundles() < target_)
                 return false;
         }
         return true;
+    }
+
+    // The work of a node: its cost, or the steps counted since the last node if more.
+    std::int64_t NodeWork() {
+        const std::int64_t work = std::max(NodeCost, steps_ / BudgetMeter::StepsPerUnit);
+        steps_ = 0;
+        return work;
     }
 
     // A profile is found by its hash and then compared in full, so two profiles that share a
@@ -312,6 +331,7 @@ class ExactPacker {
     std::vector<std::int16_t> profiles_;
     bool aborted_ = false;
     std::vector<Colouring> colourings_;
+    std::int64_t steps_ = 0;
     // The relaxation's weights as sums over the cells left of and below each raster point
     // (empty: none given), the weight of the cells not yet decided, and the shortfall.
     std::vector<std::int64_t> weightSums_;

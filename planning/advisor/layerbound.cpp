@@ -44,6 +44,25 @@ std::int64_t FilledUpperBound(std::int64_t x, std::int64_t y, std::int64_t l, st
     return (x * y - waste) / (l * w);
 }
 
+void AddColourRuns(std::vector<std::int64_t>& runs, std::int64_t m, bool difference, std::int64_t x,
+                   std::int64_t y, std::int64_t columns, std::int64_t rows) {
+    if (rows <= 0 || columns <= 0)
+        return;
+    std::int64_t start = difference ? x - y - (rows - 1) : x + y;
+    start = ((start % m) + m) % m;
+    for (std::int64_t i = 0; i < columns; ++i) {
+        const std::int64_t end = start + rows;
+        ++runs[static_cast<std::size_t>(start)];
+        if (end <= m) {
+            --runs[static_cast<std::size_t>(end)];
+        } else {
+            ++runs[0];
+            --runs[static_cast<std::size_t>(end - m)];
+        }
+        start = start + 1 == m ? 0 : start + 1;
+    }
+}
+
 std::int64_t ColouringBound(std::span<const CellBlock> blocks, std::int64_t l, std::int64_t w,
                             std::vector<std::int64_t>& scratch) {
     std::int64_t area = 0;
@@ -63,19 +82,8 @@ std::int64_t ColouringBound(std::span<const CellBlock> blocks, std::int64_t l, s
                     continue;
                 const std::int64_t ra = b.width % m, rb = b.height % m;
                 even += (b.width * b.height - ra * rb) / m;
-                const std::int64_t i0 = b.x + b.width - ra, j0 = b.y + b.height - rb;
-                for (std::int64_t i = 0; i < ra && rb > 0; ++i) {
-                    std::int64_t start = difference ? i0 + i - j0 - (rb - 1) : i0 + i + j0;
-                    start = ((start % m) + m) % m;
-                    const std::int64_t end = start + rb;
-                    ++scratch[static_cast<std::size_t>(start)];
-                    if (end <= m) {
-                        --scratch[static_cast<std::size_t>(end)];
-                    } else {
-                        ++scratch[0];
-                        --scratch[static_cast<std::size_t>(end - m)];
-                    }
-                }
+                AddColourRuns(scratch, m, difference, b.x + b.width - ra, b.y + b.height - rb, ra,
+                              rb);
             }
             std::int64_t running = 0, rarest = -1;
             for (std::int64_t c = 0; c < m; ++c) {

@@ -29,6 +29,13 @@ struct CellBlock {
     std::int64_t x = 0, y = 0, width = 0, height = 0;
 };
 
+// Counts the colours of `columns` x `rows` cells from cell (x, y), rows < m, coloured by
+// (column + row) mod m, or (column - row) mod m when `difference`: each column is a cyclic run
+// of `rows` colours, one colour on from the column before, added to `runs`, a difference array
+// of m + 1 entries (the count of colour c is the sum of runs[0..c]). Takes one step a column.
+void AddColourRuns(std::vector<std::int64_t>& runs, std::int64_t m, bool difference, std::int64_t x,
+                   std::int64_t y, std::int64_t columns, std::int64_t rows);
+
 // No more l x w bundles fit in a region made of disjoint blocks: colour each cell by
 // (column + row) mod m, and again by (column - row) mod m, for m = l and m = w; a bundle is l x w
 // bars of length m, each covering every colour once, so the rarest colour caps the count. For a

@@ -37,7 +37,7 @@ std::int64_t LShapeSearch::Pieces(int nx, int ny) {
 
 LShapeSearch::LShapeSearch(std::int64_t l, std::int64_t w, const Raster& raster,
                            FiveBlockSearch& fiveBlock, int nx, int ny, BudgetMeter& meter)
-    : area_(l * w), l_(l), w_(w), raster_(raster), fiveBlock_(fiveBlock), nx_(nx), ny_(ny),
+    : area_(l * w), l_(l), w_(w), raster_(raster), fiveBlock_(fiveBlock), ny_(ny),
       lRowStride_(Triangle(ny)),
       rects_(static_cast<std::size_t>(nx) * static_cast<std::size_t>(ny)),
       ls_(static_cast<std::size_t>(Triangle(nx) * Triangle(ny))), meter_(meter) {}
@@ -157,6 +157,8 @@ LShapeSearch::Piece& LShapeSearch::PieceOf(const Ref& ref) {
     Piece& p = ls_[static_cast<std::size_t>((Triangle(ref.iX) + ref.ix) * lRowStride_ +
                                             Triangle(ref.iY) + ref.iy)];
     if (p.bound < 0) {
+        // The colouring bound walks the colours of both bundle sides, both ways.
+        meter_.Spend(4 * (l_ + w_) / BudgetMeter::StepsPerUnit);
         const auto [X, Y, x, y] = ShapeOf(ref);
         const CellBlock blocks[] = {{0, 0, X, y}, {0, y, x, Y - y}};
         p.bound = static_cast<std::int32_t>(

@@ -102,7 +102,7 @@ class LShapeSearch {
     std::int64_t l_, w_;
     const Raster& raster_;
     FiveBlockSearch& fiveBlock_;
-    int nx_, ny_;
+    int ny_;
     std::int64_t lRowStride_;
     std::vector<Piece> rects_;
     std::vector<Piece> ls_;

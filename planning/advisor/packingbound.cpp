@@ -76,8 +76,9 @@ class Relaxation {
             if (m == 1 || (m == w_ && l_ == w_))
                 continue;
             for (const bool difference : {false, true}) {
-                // The row remainder of colour c in column i.
-                auto row = [&](std::int64_t i, std::int64_t c) {
+                // The row remainder of colour c in column i. (m is captured by copy: clang 14
+                // cannot capture a structured binding.)
+                auto row = [&, m = m](std::int64_t i, std::int64_t c) {
                     return difference ? Mod(i - c, m) : Mod(c - i, m);
                 };
                 std::int64_t rarest = -1, colour = 0;

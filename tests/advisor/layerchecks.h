@@ -40,9 +40,11 @@ inline bool Overlap(std::int64_t ax, std::int64_t ay, std::int64_t aw, std::int6
 }
 
 // Every bundle inside the rectangle, lying one way or the other, none overlapping, the count
-// adding up, the blocks and the listed bundles telling the same layer, painted in a valid order.
+// adding up, the blocks and the listed bundles telling the same layer, painted in a valid order
+// (checked pair by pair, so only for layers of up to paintCheckLimit bundles).
 inline ::testing::AssertionResult IsSoundLayer(const BestLayer& layer, std::int64_t X,
-                                               std::int64_t Y, std::int32_t L, std::int32_t W) {
+                                               std::int64_t Y, std::int32_t L, std::int32_t W,
+                                               std::int64_t paintCheckLimit = 5000) {
     std::int64_t fromBlocks = 0;
     for (const BundleBlock& b : layer.Blocks) {
         const bool lengthwise = b.LengthAlongX == L && b.WidthAlongY == W;
@@ -79,9 +81,8 @@ inline ::testing::AssertionResult IsSoundLayer(const BestLayer& layer, std::int6
                << layer.Placements.size() << " placements for " << layer.Count << " bundles";
     if (layer.Placements != ExpandBlocks(layer.Blocks))
         return ::testing::AssertionFailure() << "placements differ from the blocks";
-    // Blocks do not overlap, so neither do their bundles; the order still has to paint right
-    // (checked pair by pair, so only for layers of a size anyone draws).
-    if (layer.Count > 5000)
+    // Blocks do not overlap, so neither do their bundles; the order still has to paint right.
+    if (layer.Count > paintCheckLimit)
         return ::testing::AssertionSuccess();
     return PaintsCorrectly(layer.Placements);
 }
