@@ -1,5 +1,6 @@
 #include "app/SDIMAIN.h"
 
+#include "app/advicerunner.h"
 #include "app/background.h"
 #include "app/colourcombo.h"
 #include "app/desktop.h"
@@ -68,11 +69,22 @@ QString WithKey(const char* caption, const char* letter) {
     return at < 0 ? text : text.insert(at, '&');
 }
 
+// The wait cursor over the whole application while a command waits for something bounded.
+class BusyCursor {
+  public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 } // namespace
 
 TSDIAppForm::TSDIAppForm(Desktop& desktop, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), desktop(desktop), arguments(std::move(arguments)),
-      decimalSeparator(LocaleDecimalSeparator()) {
+      decimalSeparator(LocaleDecimalSeparator()), adviceRunner(std::make_unique<AdviceRunner>()) {
+    connect(adviceRunner.get(), &AdviceRunner::Arrived, this,
+            [this] { RunCommand([this] { TakeAdvice(); }); });
     setWindowTitle(ToQt(Texts::WindowCaption));
     // The fields stand where a narrow 13-pixel system font left room for their labels; at 12
     // pixels the wider desktop fonts keep every label clear of its neighbour.
@@ -439,6 +451,12 @@ void TSDIAppForm::MarkResultsStale() {
     if (!picture || calculating || resultsStale)
         return;
     resultsStale = true;
+    // Advice still being worked out would answer the old inputs: it is dropped, and the
+    // advice block with it.
+    if (adviceRunner->Pending()) {
+        adviceRunner->Drop();
+        Label21->hide();
+    }
     for (QLabel* label : {Label10, Label11, Label12, Label19, Label21, Label23})
         label->setEnabled(false);
     Image2->SetFaded(true);
@@ -459,6 +477,7 @@ void TSDIAppForm::StartPicture(Colour colour) {
     // The advice belongs to the picture it was made with: a new calculation starts without it,
     // and so do the floor sheet's outputs.
     advice.reset();
+    adviceRunner->Drop();
     lastCalculation.reset();
     planPicture.reset();
     EnableSheetCommands();
@@ -475,7 +494,9 @@ void TSDIAppForm::Button1Click() {
     if (!BundleSizeReady(inputs))
         return;
     StartPicture(inputs.DrawingColour);
-    const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::Yes);
+    // The advice follows from the worker (TakeAdvice): the figures and the picture do not
+    // wait for it.
+    const Calculation result = Calculate(inputs, DecimalSeparator(), AdviceWanted::No);
     if (result.Plan.Turned) {
         calculating = true;
         MaskEdit4->setText(ToQt(result.Inputs.PalletLength));
@@ -517,8 +538,10 @@ void TSDIAppForm::Button1Click() {
         drawing->WriteText(result.PictureText);
         Image2->SetImage(picture->Image());
     }
-    ShowAdvice(result);
     lastCalculation = std::make_unique<Calculation>(result);
+    adviceRunner->Start(result);
+    Label21->setText(ToQt(Texts::Advice::Searching));
+    Label21->show();
     EnableSheetCommands();
     ShowPlanView(N25->isChecked());
     MarkResultsCurrent();
@@ -640,6 +663,30 @@ void TSDIAppForm::N26Click() {
     ShowPlanView(N25->isChecked());
 }
 
+bool TSDIAppForm::AdvicePending() const {
+    return adviceRunner->Pending();
+}
+
+void TSDIAppForm::TakeAdvice() {
+    CalculationAdvice answer;
+    try {
+        answer = adviceRunner->Take();
+    } catch (...) {
+        Label21->hide();
+        throw;
+    }
+    AddAdvice(*lastCalculation, std::move(answer));
+    ShowAdvice(*lastCalculation);
+    emit AdviceShown();
+}
+
+void TSDIAppForm::AwaitAdvice() {
+    if (!adviceRunner->Pending())
+        return;
+    const BusyCursor busy;
+    TakeAdvice();
+}
+
 void TSDIAppForm::N22Click() {
     if (!lastCalculation)
         return;
@@ -647,6 +694,7 @@ void TSDIAppForm::N22Click() {
                                                              ToQt(Texts::Sheet::ReportFileName));
     if (!path)
         return;
+    AwaitAdvice();
     const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
     if (!WriteReportPdf(path->toStdString(), page))
         throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
@@ -655,6 +703,7 @@ void TSDIAppForm::N22Click() {
 void TSDIAppForm::N23Click() {
     if (!lastCalculation)
         return;
+    AwaitAdvice();
     const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
     const Desktop::PrintOutcome outcome =
         desktop.PrintPage(this, [&page](QPainter& painter) { PaintReportPage(painter, page); });
@@ -929,6 +978,8 @@ void TSDIAppForm::SaveSettings() {
 }
 
 void TSDIAppForm::closeEvent(QCloseEvent* event) {
+    // A search still running ends at once; the runner's destructor waits for it.
+    adviceRunner->Drop();
     RunCommand([this] { SaveSettings(); });
     QMainWindow::closeEvent(event);
 }

@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class AdviceRunner;
 class ColourComboBox;
 class Desktop;
 class ImageCanvas;
@@ -80,6 +81,9 @@ class TSDIAppForm : public QMainWindow {
     QMenu* FieldEditMenu(QLineEdit* field);
     // Whether the results and the picture shown belong to inputs changed since.
     bool ResultsStale() const { return resultsStale; }
+    // Whether the layer advice of the last calculation is still being worked out: the advice
+    // block says so and AdviceShown follows.
+    bool AdvicePending() const;
 
     // The bundle group.
     QLineEdit* MaskEdit1;  // bundle length, mm
@@ -146,6 +150,10 @@ class TSDIAppForm : public QMainWindow {
     QAction* N13; // paste box sizes
     QAction* N2;  // copy the picture
 
+  signals:
+    // The advice of the last calculation has arrived and stands in the advice block.
+    void AdviceShown();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -162,6 +170,11 @@ class TSDIAppForm : public QMainWindow {
     // A blank picture in `colour` for a new calculation, without the last one's advice.
     void StartPicture(Colour colour);
     void ShowAdvice(const Calculation& result);
+    // Puts the advice worked out for the last calculation into it and shows it; waits for it
+    // while it is still being worked out.
+    void TakeAdvice();
+    // The floor sheet's report and print read the advice: they wait for it, under a busy cursor.
+    void AwaitAdvice();
     void ShowWeights(const Calculation& result);
     void FillPalletMenu();
     enum class LayerShown { TwoBlocks, Best };
@@ -203,10 +216,12 @@ class TSDIAppForm : public QMainWindow {
     std::unique_ptr<LayerAdvice> advice;
     std::vector<std::string> bestTextLines;
     std::unique_ptr<ImageCanvas> bestPicture;
-    // The last calculation that ran to its end, which every output of the floor sheet reads,
-    // and the layer plan's picture while it is shown.
+    // The last calculation that ran to its end, which every output of the floor sheet reads
+    // (its advice added when it arrives), and the layer plan's picture while it is shown.
     std::unique_ptr<Calculation> lastCalculation;
     std::unique_ptr<ImageCanvas> planPicture;
+    // Works out the advice of the last calculation off the event thread.
+    std::unique_ptr<AdviceRunner> adviceRunner;
     // Inputs that have no field in the window: the weight texts of the "Масса" dialog and the
     // user's own pallets.
     WeightFields weights;

@@ -43,7 +43,10 @@ ReportPage ReportPageFor(const Calculation& c, Alternation alternation, const st
                      {Texts::Sheet::ResultHeading, c.TextBlock}};
     if (!c.WeightLines.empty())
         page.Sections.push_back({Texts::Weights::WeightsTitle, c.WeightLines});
-    page.Sections.push_back({Texts::Sheet::AdviceHeading, c.AdviceLines});
+    // A calculation whose advice never came (the inputs changed while it was worked out) has
+    // no advice section rather than an empty one.
+    if (c.Advice)
+        page.Sections.push_back({Texts::Sheet::AdviceHeading, c.AdviceLines});
     // The window's picture without its text block, which the page writes as text.
     page.DrawPicture = [&c](Canvas& canvas, int width, int height) {
         DrawResultPicture(canvas, c.Inputs.DrawingColour, c.Plan, c.Request, width, height, {});

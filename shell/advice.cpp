@@ -27,12 +27,13 @@ std::vector<std::string> AdviceLines(const LayerAdvice& advice,
         lines.push_back(Say::NoBetterLayer(best.Count, best.UpperBound));
     }
     if (best.TimedOut)
-        lines.push_back(Say::SearchStopped);
+        lines.push_back(best.ClockStopped ? Say::SearchStoppedByClock : Say::SearchStopped);
     if (const auto& step = advice.Overhang.AlongLength)
         lines.push_back(Say::MoreOverhangAlongLength(step->ExtraMm, step->Count));
     if (const auto& step = advice.Overhang.AlongWidth)
         lines.push_back(Say::MoreOverhangAlongWidth(step->ExtraMm, step->Count));
     if (advice.Overhang.Incomplete)
-        lines.push_back(Say::OverhangAdviceIncomplete);
+        lines.push_back(advice.Overhang.ClockStopped ? Say::OverhangAdviceStoppedByClock
+                                                     : Say::OverhangAdviceIncomplete);
     return lines;
 }

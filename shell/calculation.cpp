@@ -51,9 +51,27 @@ LoadRequest ReadLoadRequest(const CalculationInputs& inputs, char decimalSeparat
     return request;
 }
 
+namespace {
+
+// The sizes the text block writes: the plan's pallet (turned with the plan), the bundle as typed.
+TextBlockFields TextFieldsOf(const Calculation& c) {
+    TextBlockFields fields;
+    fields.PalletLength = c.Inputs.PalletLength;
+    fields.PalletWidth = c.Inputs.PalletWidth;
+    fields.BundleLength = c.Inputs.BundleLength;
+    fields.BundleWidth = c.Inputs.BundleWidth;
+    fields.BundleHeight = c.Request.BundleHeight;
+    fields.BundlesInOrder = c.BundlesInOrder;
+    fields.DecimalSeparator = c.DecimalSeparator;
+    return fields;
+}
+
+} // namespace
+
 Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, AdviceWanted advice) {
     Calculation result;
     result.Inputs = inputs;
+    result.DecimalSeparator = decimalSeparator;
     result.Request = ReadLoadRequest(inputs, decimalSeparator);
     result.Plan = PlanLoad(result.Request);
     // A weight limit cuts the layers before any figure is made from them.
@@ -82,25 +100,28 @@ Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, Ad
     WeighOrder(result.Weights, plan, result.BundlesInOrder);
     result.WeightLines = WeightLines(result.Weights, decimalSeparator);
 
-    TextBlockFields fields;
-    fields.PalletLength = turned.PalletLength;
-    fields.PalletWidth = turned.PalletWidth;
-    fields.BundleLength = turned.BundleLength;
-    fields.BundleWidth = turned.BundleWidth;
-    fields.BundleHeight = result.Request.BundleHeight;
-    fields.BundlesInOrder = result.BundlesInOrder;
-    fields.DecimalSeparator = decimalSeparator;
-    result.TextBlock = TextBlockLines(plan, fields);
+    result.TextBlock = TextBlockLines(plan, TextFieldsOf(result));
     if (inputs.AddText)
         result.PictureText = result.TextBlock;
-    if (advice == AdviceWanted::Yes) {
-        result.Advice = AdviseLayer(plan, result.Request);
-        CutAdviceToWeight(*result.Advice, result.Weights);
-        result.AdviceLines = AdviceLines(*result.Advice, result.BundlesInOrder);
-        if (inputs.AddText)
-            result.BestPictureText = TextBlockLines(result.Advice->BestPlan, fields);
-    }
+    if (advice == AdviceWanted::Yes)
+        AddAdvice(result, AdviseOn(result));
     return result;
+}
+
+CalculationAdvice AdviseOn(const Calculation& c, const AdvisorBudget& budget) {
+    CalculationAdvice answer;
+    answer.Advice = AdviseLayer(c.Plan, c.Request, budget);
+    CutAdviceToWeight(answer.Advice, c.Weights);
+    answer.Lines = AdviceLines(answer.Advice, c.BundlesInOrder);
+    if (c.Inputs.AddText)
+        answer.BestPictureText = TextBlockLines(answer.Advice.BestPlan, TextFieldsOf(c));
+    return answer;
+}
+
+void AddAdvice(Calculation& c, CalculationAdvice advice) {
+    c.Advice = std::move(advice.Advice);
+    c.AdviceLines = std::move(advice.Lines);
+    c.BestPictureText = std::move(advice.BestPictureText);
 }
 
 char LocaleDecimalSeparator() {

@@ -41,6 +41,14 @@ struct ResultLines {
 
 enum class AdviceWanted { No, Yes };
 
+// The layer advisor's answer for one calculation: the advice, its lines, and the text block of
+// the best layer's picture (empty with the text option off).
+struct CalculationAdvice {
+    LayerAdvice Advice;
+    std::vector<std::string> Lines;
+    std::vector<std::string> BestPictureText;
+};
+
 // Everything one calculation gives its outputs.
 struct Calculation {
     // The inputs as they stand after the plan: when it turned the pallet, the pallet sides and
@@ -54,8 +62,9 @@ struct Calculation {
     // option is on (PictureText is then the same lines, otherwise empty).
     std::vector<std::string> TextBlock;
     std::vector<std::string> PictureText;
-    // The layer advisor's answer, when it was wanted: the advice, its lines, and the text block
-    // of the best layer's picture (empty with the text option off).
+    // The decimal separator the figures were written with; the advice writes its own with it.
+    char DecimalSeparator = '.';
+    // The layer advisor's answer (see CalculationAdvice), once AddAdvice has put it here.
     std::optional<LayerAdvice> Advice;
     std::vector<std::string> AdviceLines;
     std::vector<std::string> BestPictureText;
@@ -75,7 +84,17 @@ struct Calculation {
 // when a box weight needs them), WeightInputError for a weight that is not one,
 // BundleTooHeavyError when the maximum gross weight leaves no room for a single bundle, and
 // PlanTooLargeError for sizes the planner refuses.
+// With AdviceWanted::Yes the advice step follows at once, as AddAdvice(c, AdviseOn(c)), unless
+// the calculation failed.
 Calculation Calculate(const CalculationInputs& inputs, char decimalSeparator, AdviceWanted advice);
+
+// The advice step, apart from the calculation because it takes up to a few tenths of a second.
+// It reads nothing but `calculation`, which must not have failed, so a front end that should not
+// keep its user waiting runs it on a copy in another thread, with a cancel flag in `budget`.
+CalculationAdvice AdviseOn(const Calculation& calculation, const AdvisorBudget& budget = {});
+
+// Puts the advice into the calculation, where every output reads it.
+void AddAdvice(Calculation& calculation, CalculationAdvice advice);
 
 // The user's decimal separator, from the process locale.
 char LocaleDecimalSeparator();

@@ -250,6 +250,8 @@ namespace Texts::Advice {
 inline constexpr const char* ShowBestLayer = "Показать лучшую схему слоя";
 inline constexpr const char* ShowBestButton = "Лучшая схема";
 
+// The advice block while the advisor works, which takes up to a few tenths of a second.
+inline constexpr const char* Searching = "Ищу лучшую схему слоя…";
 inline constexpr const char* NotWholeMillimetres =
     "Совет по схеме слоя: размеры пачки должны быть целыми миллиметрами.";
 inline constexpr const char* NoLayerFits = "Пачка не помещается на поддон ни в одной схеме слоя.";
@@ -261,10 +263,15 @@ std::string BetterLayerNotProven(std::int64_t upperBound);
 std::string BetterLayerTotal(std::int64_t total, std::optional<std::int64_t> pallets);
 std::string TwoBlocksOptimal(std::int64_t count);
 std::string NoBetterLayer(std::int64_t count, std::int64_t upperBound);
-inline constexpr const char* SearchStopped = "Поиск схемы остановлен по времени.";
+// The search spent its work budget; the clock's variant: the safety net stopped it first, on a
+// machine too slow or too busy for the budget.
+inline constexpr const char* SearchStopped = "Поиск схемы остановлен: исчерпан лимит перебора.";
+inline constexpr const char* SearchStoppedByClock = "Поиск схемы остановлен по времени.";
 std::string MoreOverhangAlongLength(std::int64_t extraMm, std::int64_t count);
 std::string MoreOverhangAlongWidth(std::int64_t extraMm, std::int64_t count);
 inline constexpr const char* OverhangAdviceIncomplete =
+    "Совет по свесам неполный: поиск остановлен.";
+inline constexpr const char* OverhangAdviceStoppedByClock =
     "Совет по свесам неполный: поиск остановлен по времени.";
 
 } // namespace Texts::Advice

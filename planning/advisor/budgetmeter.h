@@ -3,12 +3,14 @@
 #include "planning/advisor/layertypes.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <optional>
 
-// Spends an AdvisorBudget: counts units of work, and reads the safety net's clock once every few
-// hundred units (reading it on every candidate would cost more than the candidate).
+// Spends an AdvisorBudget: counts units of work, and reads the safety net's clock and the cancel
+// flag once every few hundred units (reading the clock on every candidate would cost more than
+// the candidate).
 class BudgetMeter {
   public:
     using TimePoint = std::chrono::steady_clock::time_point;
@@ -19,7 +21,7 @@ class BudgetMeter {
     static constexpr std::int64_t StepsPerUnit = 256;
 
     explicit BudgetMeter(const AdvisorBudget& budget)
-        : workLimit_(budget.Work), clock_(budget.Clock) {
+        : workLimit_(budget.Work), clock_(budget.Clock), cancel_(budget.Cancel) {
         if (budget.SafetyTime)
             deadline_ = Now() + *budget.SafetyTime;
         exhausted_ = workLimit_ <= 0;
@@ -33,9 +35,11 @@ class BudgetMeter {
         if (work_ >= workLimit_)
             exhausted_ = true;
         sinceClock_ += units;
-        if (deadline_ && sinceClock_ >= ClockEvery) {
+        if (sinceClock_ >= ClockEvery) {
             sinceClock_ = 0;
-            if (Now() >= *deadline_)
+            if (cancel_ && cancel_->load(std::memory_order_relaxed))
+                exhausted_ = true;
+            else if (deadline_ && Now() >= *deadline_)
                 exhausted_ = clockStopped_ = true;
         }
         return !exhausted_;
@@ -70,6 +74,7 @@ class BudgetMeter {
     static constexpr std::int64_t ClockEvery = 256;
     std::int64_t workLimit_;
     std::function<TimePoint()> clock_;
+    const std::atomic<bool>* cancel_;
     std::optional<TimePoint> deadline_;
     std::int64_t work_ = 0;
     std::int64_t sinceClock_ = 0;

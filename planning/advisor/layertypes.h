@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -22,11 +23,17 @@ struct AdvisorBudget {
     std::optional<std::chrono::milliseconds> SafetyTime = std::chrono::milliseconds(3000);
     // The clock the safety net reads; empty: the steady clock. Tests put a simulated clock here.
     std::function<std::chrono::steady_clock::time_point()> Clock;
+    // Set from another thread to end the search early (its caller no longer wants the answer):
+    // read where the clock is, so the search ends within a few hundred units of work. Null:
+    // never cancelled. The flag must outlive the search.
+    const std::atomic<bool>* Cancel = nullptr;
 
     static constexpr std::int64_t DefaultWork = 1'000'000;
 
     // A budget that never looks at the clock.
-    static AdvisorBudget EvaluationsOnly(std::int64_t work) { return {work, std::nullopt, {}}; }
+    static AdvisorBudget EvaluationsOnly(std::int64_t work) {
+        return {work, std::nullopt, {}, nullptr};
+    }
 };
 
 // One bundle as it lies on the layer: its corner nearest the origin and its footprint, so a

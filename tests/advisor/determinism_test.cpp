@@ -1,10 +1,12 @@
 #include "layerchecks.h"
 
+#include "planning/advisor/budgetmeter.h"
 #include "planning/advisor/layeradvisor.h"
 #include "planning/rectop.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -84,6 +86,37 @@ TEST(AdvisorBudget, SafetyNetStopsAStalledMachineAndSaysSo) {
         AdviseOverhang(1000, 990, 9, 7, 89, 75, 0, WithClock(std::chrono::seconds(1)));
     EXPECT_TRUE(advice.Incomplete);
     EXPECT_TRUE(advice.ClockStopped);
+}
+
+// A caller that no longer wants the answer sets the cancel flag: the meter stops within one look
+// at the clock, and a search that the budget would carry to its proof ends at once with a sound
+// layer that says it stopped short.
+TEST(AdvisorBudget, CancelFlagEndsTheSearch) {
+    std::atomic<bool> cancel = false;
+    AdvisorBudget budget = AdvisorBudget::EvaluationsOnly(1'000'000'000);
+    budget.Cancel = &cancel;
+    BudgetMeter meter(budget);
+    for (int i = 0; i < 10'000; ++i)
+        ASSERT_TRUE(meter.Spend());
+    cancel = true;
+    int spends = 1;
+    while (meter.Spend())
+        ++spends;
+    EXPECT_LE(spends, 256);
+    EXPECT_TRUE(meter.Exhausted());
+    EXPECT_FALSE(meter.ClockStopped());
+
+    const BestLayer proven = FindBestLayer(43, 26, 7, 3);
+    ASSERT_TRUE(proven.Optimal); // what the budget reaches when nobody cancels
+    budget = AdvisorBudget{};
+    budget.Cancel = &cancel;
+    const BestLayer cancelled = FindBestLayer(43, 26, 7, 3, budget);
+    EXPECT_FALSE(cancelled.Optimal);
+    EXPECT_TRUE(cancelled.TimedOut);
+    EXPECT_FALSE(cancelled.ClockStopped);
+    EXPECT_TRUE(IsSoundLayer(cancelled, 43, 26, 7, 3));
+    const OverhangAdvice advice = AdviseOverhang(43, 26, 0, 0, 7, 3, cancelled.Count, budget);
+    EXPECT_TRUE(advice.Incomplete);
 }
 
 // Which bundle side is typed first changes nothing: not the count, the bound, the flags, the

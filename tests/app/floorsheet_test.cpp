@@ -1,3 +1,4 @@
+#include "adviceshown.h"
 #include "app/SDIMAIN.h"
 #include "app/picturebox.h"
 #include "canvas/imagecanvas.h"
@@ -69,7 +70,11 @@ TEST_F(FloorSheet, SavesTheReportWithTheLinesTheWindowShows) {
     form.MaskEdit13->setText("1000");
     Calculate("410", "310", "100");
     desktop.savePath = Path("report.pdf");
+    // Straight after "Расчет" the advice is still being worked out: the report waits for it.
+    ASSERT_TRUE(form.AdvicePending());
     form.N22->trigger();
+    EXPECT_FALSE(form.AdvicePending());
+    EXPECT_TRUE(form.Label21->text().startsWith(QString::fromUtf8("Лучшая схема слоя: 6 пачек")));
     ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
     const std::string text = PdfText(Path("report.pdf").toStdString());
     for (const QString& label :
@@ -129,6 +134,7 @@ TEST_F(FloorSheet, PrintsThePageThroughTheDesktopAndACancelChangesNothing) {
 
 TEST_F(FloorSheet, PlanViewShowsTheLayerFollowingTheBestLayerButton) {
     Calculate("410", "310", "100");
+    ASSERT_TRUE(AdviceShown(form));
     const QImage loadPicture = form.Image2->Image();
     const ::Calculation result = Calculated("410", "310", "100");
 

@@ -25,6 +25,9 @@ struct LinesCase {
 TEST(AdviceLines, SayHowTheBestLayerComparesWithTwoBlocks) {
     LayerAdvice timedOut = Made(7, 7, 9, false);
     timedOut.Best.TimedOut = true;
+    LayerAdvice clockStopped = Made(7, 8, 9, false);
+    clockStopped.Best.TimedOut = clockStopped.Best.ClockStopped = true;
+    clockStopped.Overhang.Incomplete = clockStopped.Overhang.ClockStopped = true;
     LayerAdvice overhangs = Made(4, 4, 4, true);
     overhangs.Overhang.AlongLength = OverhangStep{12, 5};
     overhangs.Overhang.AlongWidth = OverhangStep{3, 6};
@@ -46,13 +49,19 @@ TEST(AdviceLines, SayHowTheBestLayerComparesWithTwoBlocks) {
         {timedOut,
          std::nullopt,
          {"Лучшей схемы слоя не найдено: 7 пачек, как у схемы двух блоков (не больше 9).",
-          "Поиск схемы остановлен по времени."}},
+          "Поиск схемы остановлен: исчерпан лимит перебора."}},
+        {clockStopped,
+         std::nullopt,
+         {"Лучшая схема слоя: 8 пачек (схема двух блоков: 7).",
+          "Оптимальность не доказана: не больше 9 пачек в слое.", "С ней всего в укладке 80 пачек.",
+          "Поиск схемы остановлен по времени.",
+          "Совет по свесам неполный: поиск остановлен по времени."}},
         {overhangs,
          std::nullopt,
          {"Схема двух блоков оптимальна: больше 4 пачек в слое не уложить.",
           "Свес по длине на 12 мм. больше максимального даст 5 пачек в слое.",
           "Свес по ширине на 3 мм. больше максимального даст 6 пачек в слое.",
-          "Совет по свесам неполный: поиск остановлен по времени."}},
+          "Совет по свесам неполный: поиск остановлен."}},
         {Made(0, 0, 0, true),
          std::nullopt,
          {"Пачка не помещается на поддон ни в одной схеме слоя."}},
