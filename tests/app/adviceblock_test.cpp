@@ -21,11 +21,7 @@ class Advice : public ::testing::Test {
   protected:
     // Presses "Расчет" and returns at once, while the advice is still being worked out.
     void StartCalculation(const char* length, const char* width, const char* height) {
-        form.MaskEdit1->setText(length);
-        form.MaskEdit2->setText(width);
-        form.MaskEdit3->setText(height);
-        form.Button1->click();
-        ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+        ASSERT_TRUE(PressCalculate(form, desktop, length, width, height));
     }
     void Calculate(const char* length, const char* width, const char* height) {
         StartCalculation(length, width, height);

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "app/SDIMAIN.h"
+#include "fakedesktop.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <QSignalSpy>
 
@@ -16,4 +20,18 @@ inline ::testing::AssertionResult AdviceShown(TSDIAppForm& form) {
     if (shown.wait(60'000))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the advice never arrived";
+}
+
+// Types the bundle's sizes and presses "Расчет"; returns at once, the advice perhaps still on
+// its way. A failure the window reported fails the assertion.
+inline ::testing::AssertionResult PressCalculate(TSDIAppForm& form, const FakeDesktop& desktop,
+                                                 const char* length, const char* width,
+                                                 const char* height) {
+    form.MaskEdit1->setText(length);
+    form.MaskEdit2->setText(width);
+    form.MaskEdit3->setText(height);
+    form.Button1->click();
+    if (desktop.errors.isEmpty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << desktop.errors.join('\n').toStdString();
 }

@@ -25,11 +25,7 @@ namespace {
 class FloorSheet : public ::testing::Test {
   protected:
     void Calculate(const char* length, const char* width, const char* height) {
-        form.MaskEdit1->setText(length);
-        form.MaskEdit2->setText(width);
-        form.MaskEdit3->setText(height);
-        form.Button1->click();
-        ASSERT_TRUE(desktop.errors.isEmpty()) << desktop.errors.join('\n').toStdString();
+        ASSERT_TRUE(PressCalculate(form, desktop, length, width, height));
     }
     QString Path(const char* name) const { return dir.filePath(name); }
     QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files); }
