@@ -643,6 +643,8 @@ PlanPicture TSDIAppForm::ShownPlan() const {
 void TSDIAppForm::ShowPlanView(bool shown) {
     planPicture.reset();
     if (shown && lastCalculation && picture) {
+        // A layer of tens of thousands of small bundles takes a while to lay out and draw.
+        const BusyCursor busy;
         const QImage& area = picture->Image();
         auto plan = std::make_unique<ImageCanvas>(area.width(), area.height());
         // A small margin keeps the plan's text off the picture's edge.
@@ -695,6 +697,8 @@ void TSDIAppForm::N22Click() {
     if (!path)
         return;
     AwaitAdvice();
+    // The page of a huge load holds hundreds of thousands of polygons: seconds to write.
+    const BusyCursor busy;
     const ReportPage page = ReportPageFor(*lastCalculation, CurrentAlternation(), ReportTime());
     if (!WriteReportPdf(path->toStdString(), page))
         throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
@@ -736,6 +740,7 @@ void TSDIAppForm::N24Click() {
         return;
     // The name chooses the kind: SVG by its extension, PNG otherwise.
     const bool svg = path->endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+    const BusyCursor busy;
     const std::string content = svg ? ShownSvg() : PngFileContent(ShownPicture()->Image());
     if (content.empty() || !WriteFileContent(path->toStdString(), content))
         throw std::runtime_error(Texts::Sheet::CannotWriteFile + path->toStdString());
