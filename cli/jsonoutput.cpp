@@ -1,6 +1,7 @@
 #include "cli/jsonoutput.h"
 
 #include "planning/bundlecalc.h"
+#include "planning/utf8.h"
 #include "shell/fieldnumbers.h"
 #include "shell/layerplans.h"
 
@@ -11,31 +12,33 @@ static_assert(MaxPlanBundles == 100000, "the --help text names this limit");
 
 namespace {
 
+// A JSON string of the text. Text from a settings file or the command line may be malformed
+// UTF-8, which a JSON reader refuses: each byte that starts no well-formed sequence becomes
+// U+FFFD, as it does on the picture.
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t next = NextCharacter(text, at);
+        const char c = text[at];
+        if (next - at > 1 || static_cast<unsigned char>(c) >= 0x80) {
+            const bool malformed = CharacterAt(text, at) == U'\uFFFD' && next - at != 3;
+            out += malformed ? std::string("\xEF\xBF\xBD") : text.substr(at, next - at);
+        } else if (c == '"') {
             out += "\\\"";
-            break;
-        case '\\':
+        } else if (c == '\\') {
             out += "\\\\";
-            break;
-        case '\n':
+        } else if (c == '\n') {
             out += "\\n";
-            break;
-        case '\t':
+        } else if (c == '\t') {
             out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += c;
-            }
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
         }
+        at = next;
     }
     return out + "\"";
 }

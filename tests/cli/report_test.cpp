@@ -481,6 +481,26 @@ TEST(Report, AdviceJsonListsEveryPlacementOfTheBestLayer) {
         << lines[0].toString().toStdString();
 }
 
+// A settings file or a script may hand over text that is not UTF-8; the JSON stays readable,
+// each stray byte a replacement character, and well-formed text goes through as it is.
+TEST(Report, JsonStaysValidWhateverBytesATextHolds) {
+    const struct {
+        const char* profile;
+        const char* inJson;
+    } cases[] = {
+        {"\xEE\x81 B - 3.1", "\xEF\xBF\xBD\xEF\xBF\xBD B - 3.1"},     // two stray bytes
+        {"\xD1 B - 3.1", "\xEF\xBF\xBD B - 3.1"},                     // a sequence cut short
+        {"Б \xEF\xBF\xBD \"x\" - 3.1", "Б \xEF\xBF\xBD \"x\" - 3.1"}, // well formed, quotes
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        const Outcome r = Report(
+            {"--box", "400x300x200", "--per-bundle", "10", "--profile", c.profile, "--json"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(At(Json(r), "inputs/box/fluteProfile").toString(), QString::fromUtf8(c.inJson));
+    }
+}
+
 // The JSON says what the advice left out: a search skipped for too many distinct lengths (a
 // short side under 35 mm on a pallet), overhang advice that rests on such a search, and a layer
 // too large to list bundle by bundle. Which bundle side comes first changes none of it.
