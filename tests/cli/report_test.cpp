@@ -1,4 +1,4 @@
-#include "cli/report.h"
+#include "tests/cli/runreport.h"
 #include "tests/report/pdftools.h"
 
 #include <QDir>
@@ -23,17 +23,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome Report(std::vector<std::string> arguments) {
-    std::ostringstream out, err;
-    const int status = RunReport(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The JSON output, which must parse.
 QJsonObject Json(const Outcome& r) {

@@ -1,4 +1,4 @@
-#include "cli/report.h"
+#include "tests/cli/runreport.h"
 
 #include "tests/support/casename.h"
 
@@ -11,17 +11,6 @@
 #include <sstream>
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out, err;
-};
-
-Outcome Report(std::vector<std::string> arguments) {
-    std::ostringstream out, err;
-    const int status = RunReport(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
 
 struct PalletCase {
     const char* name;
