@@ -57,11 +57,20 @@ std::string JsonBool(bool value) {
 
 constexpr const char* JsonNull = "null";
 
-std::string JsonStrings(const std::vector<std::string>& texts) {
+// The items as a JSON array, each written by `toText`.
+template <typename Items, typename ToText>
+std::string JsonArray(const Items& items, ToText toText) {
     std::string out = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        out += (i ? ", " : "") + JsonString(texts[i]);
+    bool first = true;
+    for (const auto& item : items) {
+        out += (first ? "" : ", ") + toText(item);
+        first = false;
+    }
     return out + "]";
+}
+
+std::string JsonStrings(const std::vector<std::string>& texts) {
+    return JsonArray(texts, JsonString);
 }
 
 // An object built member by member, in the order the schema lists them.
@@ -170,21 +179,7 @@ std::string OverhangStepJson(const std::optional<OverhangStep>& step) {
 // One bundle as [x, y, along x, along y], millimetres from the layer's own corner.
 std::string JsonPlacement(std::int64_t x, std::int64_t y, std::int64_t alongX,
                           std::int64_t alongY) {
-    std::string out = "[";
-    for (const std::int64_t value : {x, y, alongX, alongY})
-        out += (out.size() > 1 ? ", " : "") + JsonInteger(value);
-    return out + "]";
-}
-
-template <typename Items, typename ToText>
-std::string JsonArray(const Items& items, ToText toText) {
-    std::string out = "[";
-    bool first = true;
-    for (const auto& item : items) {
-        out += (first ? "" : ", ") + toText(item);
-        first = false;
-    }
-    return out + "]";
+    return JsonArray(std::initializer_list<std::int64_t>{x, y, alongX, alongY}, JsonInteger);
 }
 
 // The layer the figures count, in the best layer's form and in placing order.
