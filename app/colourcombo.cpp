@@ -1,5 +1,6 @@
 #include "app/colourcombo.h"
 
+#include "canvas/qtcolour.h"
 #include "shell/calculationinputs.h"
 #include "shell/texts.h"
 
@@ -11,9 +12,6 @@ namespace {
 constexpr int ColourRole = Qt::UserRole;
 const QSize SwatchSize(84, 14);
 
-QColor ToQColor(Colour colour) {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
 Colour FromQColor(const QColor& colour) {
     return MakeColour(colour.red(), colour.green(), colour.blue());
 }

@@ -29,6 +29,18 @@ const QImage& ImageCanvas::Image() const {
     return image_;
 }
 
+void ImageCanvas::PolygonRun(const FilledQuad* polygons, int count) {
+    // Opening the painter gives the picture pixels of its own before they are written directly.
+    const QPainter& painter = RawPainter();
+    const bool plain = !painter.hasClipping() && painter.transform().isIdentity() &&
+                       !painter.testRenderHint(QPainter::Antialiasing);
+    if (plain && stamps_.Paint(image_, PenColour(), PenWidth(), polygons, count)) {
+        SetBrushColour(polygons[count - 1].Brush);
+        return;
+    }
+    PainterCanvas::PolygonRun(polygons, count);
+}
+
 QPainter& ImageCanvas::RawPainter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);

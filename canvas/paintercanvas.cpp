@@ -1,6 +1,7 @@
 #include "canvas/paintercanvas.h"
 
 #include "canvas/picturefont.h"
+#include "canvas/qtcolour.h"
 
 #include <QColor>
 #include <QFont>
@@ -14,10 +15,6 @@
 #include <stdexcept>
 
 namespace {
-
-QColor ToQColor(Colour colour) {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
 
 QFont PictureFont() {
     QFont font(PictureFontFamily);
@@ -55,9 +52,7 @@ QPainter& PainterCanvas::Painter() {
         painter.setRenderHint(QPainter::TextAntialiasing, false);
     }
     if (!applied_ || pen != appliedPen_ || PenWidth() != appliedPenWidth_) {
-        QPen qpen(ToQColor(pen));
-        qpen.setWidth(PenWidth());
-        painter.setPen(qpen);
+        painter.setPen(PicturePen(pen, PenWidth()));
         appliedPen_ = pen;
         appliedPenWidth_ = PenWidth();
     }

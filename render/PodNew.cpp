@@ -107,19 +107,16 @@ void PaintBoxFaces(const BoxPixels& p, std::uint8_t faces, Canvas& canvas) {
         return;
     static const ShadeTable threeQuarters(0.75L), half(0.5L);
     const Colour boxColour = canvas.PenColour();
+    FilledQuad run[3];
+    int count = 0;
+    if (faces & BoxFaceY2)
+        run[count++] = {{p[4], p[5], p[6], p[7]}, Shade(boxColour, threeQuarters)};
+    if (faces & BoxFaceX2)
+        run[count++] = {{p[7], p[6], p[2], p[3]}, Shade(boxColour, half)};
+    if (faces & BoxFaceZ1)
+        run[count++] = {{p[0], p[4], p[7], p[3]}, boxColour & 0xFFFFFF};
     canvas.SetPenColour(clBlack);
-    if (faces & BoxFaceY2) {
-        canvas.SetBrushColour(Shade(boxColour, threeQuarters));
-        canvas.Polygon({p[4], p[5], p[6], p[7]});
-    }
-    if (faces & BoxFaceX2) {
-        canvas.SetBrushColour(Shade(boxColour, half));
-        canvas.Polygon({p[7], p[6], p[2], p[3]});
-    }
-    if (faces & BoxFaceZ1) {
-        canvas.SetBrushColour(boxColour & 0xFFFFFF);
-        canvas.Polygon({p[0], p[4], p[7], p[3]});
-    }
+    canvas.PolygonRun(run, count);
     canvas.SetPenColour(boxColour);
 }
 

@@ -35,6 +35,12 @@ struct PixelPoint {
 
 using Quad = std::array<PixelPoint, 4>;
 
+// A polygon and the brush it is filled with; the pen is the one the canvas holds.
+struct FilledQuad {
+    Quad Points;
+    Colour Brush = clWhite;
+};
+
 // What a rectangle stands for, for a surface that writes a document other programs read (the SVG
 // plan marks its bundles); a surface that only paints draws every kind alike.
 enum class ShapeKind { Plain, Bundle };
@@ -71,6 +77,16 @@ class Canvas {
     virtual void Polygon(const Quad& points) = 0;
     // UTF-8 text with its top-left corner at (x, y), on an opaque background of the brush colour.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+
+    // The polygons one after another, each filled with its own brush and outlined with the pen:
+    // the same as setting each brush and painting each Polygon, and the brush is left at the last
+    // one's. A box's faces come as one run, so a pixel surface can paint the run's pixels at once.
+    virtual void PolygonRun(const FilledQuad* polygons, int count) {
+        for (int i = 0; i < count; ++i) {
+            SetBrushColour(polygons[i].Brush);
+            Polygon(polygons[i].Points);
+        }
+    }
 
     // The plan drawings' shapes. Each falls back on the primitives above, so a surface made for
     // the load picture alone still shows a plan; the real surfaces draw them properly.

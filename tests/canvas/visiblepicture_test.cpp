@@ -18,11 +18,14 @@
 
 namespace {
 
-// The pixel canvas as an operation list: every polygon of every box.
+// The pixel canvas as an operation list: every polygon of every box, each through the painter.
 class EveryPolygonImage : public ImageCanvas {
   public:
     using ImageCanvas::ImageCanvas;
     bool KeepsEveryPolygon() const override { return true; }
+    void PolygonRun(const FilledQuad* polygons, int count) override {
+        Canvas::PolygonRun(polygons, count);
+    }
 };
 
 struct PictureSize {
