@@ -1,8 +1,9 @@
 // Time to draw the whole load picture into the window's 417 x 564 pixel picture, from the
 // pallet to the last bundle, for loads of growing size, against the floor of painting the same
 // polygons (those the picture paints: the bundles that can be seen) with bare QPainter calls and
-// against the geometry alone (a canvas that paints nothing). Run with
-// --benchmark_repetitions=5 for medians.
+// against the geometry alone (a canvas that paints nothing). The picture copies the faces of a
+// box shape it has met before instead of painting them, so it can come in under that floor. Run
+// with --benchmark_repetitions=5 for medians.
 #include "canvas/imagecanvas.h"
 #include "loaddraw/drawload.h"
 #include "planning/rectop.h"
