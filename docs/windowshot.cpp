@@ -4,8 +4,10 @@
 #include "app/desktop.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,7 +65,20 @@ int main(int argc, char* argv[]) {
     form.MaskEdit14->setText("1000");
     form.RunCommand([&] { form.Button2Click(); });
     form.RunCommand([&] { form.Button1Click(); });
+    // The layer advice follows from another thread; the guide shows the window once it is there.
+    // The advisor's work budget ends the wait long before the minute that only keeps a broken
+    // build from hanging.
+    if (form.AdvicePending()) {
+        QEventLoop loop;
+        QObject::connect(&form, &TSDIAppForm::AdviceShown, &loop, &QEventLoop::quit);
+        QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     QApplication::processEvents();
+    if (form.AdvicePending()) {
+        std::fprintf(stderr, "stowly-windowshot: the layer advice never arrived\n");
+        return 1;
+    }
     if (desktop.failed || !form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG"))
         return 1;
     return 0;
