@@ -4,6 +4,7 @@
 #include "canvas/paintercanvas.h"
 #include "canvas/polygonstamps.h"
 #include "render/PodNew.h"
+#include "tests/support/everypolygonpicture.h"
 
 #include <QImage>
 #include <QPainter>
@@ -45,14 +46,6 @@ QImage PaintedByThePainter(const Placed& run) {
     canvas.Canvas::PolygonRun(run.polygons.data(), static_cast<int>(run.polygons.size()));
     painter.end();
     return image;
-}
-
-std::string FirstDifference(const QImage& a, const QImage& b) {
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "pixel " + std::to_string(x) + "," + std::to_string(y);
-    return {};
 }
 
 bool Stamp(PolygonStamps& stamps, QImage& image, const Placed& run) {

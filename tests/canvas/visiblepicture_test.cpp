@@ -6,6 +6,7 @@
 #include "loaddraw/drawplacedload.h"
 #include "planning/advisor/layeradvisor.h"
 #include "planning/rectop.h"
+#include "tests/support/everypolygonpicture.h"
 
 #include <QImage>
 
@@ -17,16 +18,6 @@
 #include <vector>
 
 namespace {
-
-// The pixel canvas as an operation list: every polygon of every box, each through the painter.
-class EveryPolygonImage : public ImageCanvas {
-  public:
-    using ImageCanvas::ImageCanvas;
-    bool KeepsEveryPolygon() const override { return true; }
-    void PolygonRun(const FilledQuad* polygons, int count) override {
-        Canvas::PolygonRun(polygons, count);
-    }
-};
 
 struct PictureSize {
     int width, height;
@@ -63,17 +54,6 @@ template <typename DrawStep> QImage Paint(Canvas&& canvas, const PictureSize& si
 void DrawBlockLoad(const Load& load, SceneState& state, Canvas& canvas, const PictureSize& size) {
     DrawLoad(state, canvas, load.rowSide, load.splitSide, SplitFor(load), load.stack, load.length,
              load.width, load.height, size.width, size.height - SceneTopBand);
-}
-
-// The first pixel that differs, or an empty string.
-std::string FirstDifference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size())
-        return "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "pixel " + std::to_string(x) + "," + std::to_string(y);
-    return {};
 }
 
 void ExpectSamePicture(const Load& load, const PictureSize& size) {
