@@ -21,9 +21,10 @@ void DrawBlockPattern(const SceneState& state, Canvas& canvas, double Split, dou
                       double SplitSide, double StackHeight, double BundleLength, double BundleWidth,
                       double BundleHeight);
 
-// How many bundles the picture of these arguments paints: those with a face that can be seen
-// (0 when no whole layer fits). Exact while one layer holds at most MaxPictureBundles boxes;
-// beyond that a count above the limit.
+// How many bundles the picture of these arguments paints where every bundle spans at least a
+// pixel: those with a face that can be seen (0 when no whole layer fits). Exact while one layer
+// holds at most MaxPictureBundles boxes; beyond that a count above the limit. A picture of
+// narrower bundles paints more (see CoverDepth).
 long double BlockPatternVisibleCount(double Split, double RowSide, double SplitSide,
                                      double StackHeight, double BundleLength, double BundleWidth,
                                      double BundleHeight);

@@ -3,6 +3,7 @@
 #include "render/cornerprojection.h"
 #include "render/fperror.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 #include <utility>
@@ -147,7 +148,7 @@ void DrawVisibleFaces(const SceneState& state, Canvas& canvas, const std::vector
         // The top of the layer below is the bottom of this one.
         std::swap(top, bottom);
         top->MoveTo(levels[static_cast<std::size_t>(j - 1)]);
-        if (j > 1) {
+        if (j > faces.TopLayers) {
             for (std::int32_t i : faces.Shown) {
                 const auto box = static_cast<std::size_t>(i);
                 PaintBoxFaces(CornersFor(faces.Below[box], columns.ofBox[box], *top, *bottom),
@@ -163,7 +164,9 @@ void DrawVisibleFaces(const SceneState& state, Canvas& canvas, const std::vector
 
 } // namespace
 
-LayerFaces VisibleFaces(const std::vector<LayerBox>& layer) {
+LayerFaces VisibleFaces(const std::vector<LayerBox>& layer, const CoverDepths& depths) {
+    const std::int64_t alongX = std::max<std::int64_t>(depths.AlongX, 1),
+                       alongY = std::max<std::int64_t>(depths.AlongY, 1);
     // Boxes by their face toward smaller y (found from the face Y = Y2 of the box behind), and by
     // their face toward smaller x.
     LastBoxAt byRearY, byRearX;
@@ -176,39 +179,77 @@ LayerFaces VisibleFaces(const std::vector<LayerBox>& layer) {
         byRearY[{b.Y1, b.X1, b.X2}] = static_cast<std::int32_t>(i);
         byRearX[{b.X1, b.Y1, b.Y2}] = static_cast<std::int32_t>(i);
     }
-    const auto coveredLater = [](const LastBoxAt& boxes, const EdgeKey& key, std::size_t i) {
+    // The box painted later that stands against a face, or -1.
+    const auto coverer = [](const LastBoxAt& boxes, const EdgeKey& key, std::size_t i) {
         const auto found = boxes.find(key);
-        return found != boxes.end() && static_cast<std::size_t>(found->second) > i;
+        return found != boxes.end() && static_cast<std::size_t>(found->second) > i ? found->second
+                                                                                   : -1;
     };
+    // Boxes standing one after the other in front of each box and beside it, as many as are
+    // needed. A coverer comes later, so walking backwards finds its run first.
+    std::vector<std::int64_t> inFront(layer.size(), 0), beside(layer.size(), 0);
+    for (std::size_t k = layer.size(); k-- > 0;) {
+        const LayerBox& b = layer[k];
+        if (const std::int32_t f = coverer(byRearY, {b.Y2, b.X1, b.X2}, k); f >= 0)
+            inFront[k] = std::min(alongY, 1 + inFront[static_cast<std::size_t>(f)]);
+        if (const std::int32_t s = coverer(byRearX, {b.X2, b.Y1, b.Y2}, k); s >= 0)
+            beside[k] = std::min(alongX, 1 + beside[static_cast<std::size_t>(s)]);
+    }
 
     LayerFaces faces;
+    faces.TopLayers = std::max<std::int64_t>(depths.Upright, 1);
     faces.Top.resize(layer.size());
     faces.Below.resize(layer.size());
     for (std::size_t i = 0; i < layer.size(); ++i) {
-        const LayerBox& b = layer[i];
-        const bool inFront = coveredLater(byRearY, {b.Y2, b.X1, b.X2}, i);
-        const bool beside = coveredLater(byRearX, {b.X2, b.Y1, b.Y2}, i);
+        const bool covered = inFront[i] >= alongY, coveredBeside = beside[i] >= alongX;
         // The polygons on both sides of every edge of a face left out come later (see the
         // header): the face toward x goes only with the face toward y, the top with both.
         std::uint8_t shown = BoxFaceZ1;
-        if (!inFront)
+        if (!covered)
             shown |= BoxFaceY2 | BoxFaceX2;
-        else if (!beside)
+        else if (!coveredBeside)
             shown |= BoxFaceX2;
         faces.Top[i] = shown;
-        // Below the top layer the same box of the layer above stands on the top face, and a box
-        // with boxes in front, beside and above is hidden whole.
-        faces.Below[i] = inFront && beside ? 0 : shown;
+        // Below the top layers the same boxes of the layers above stand on the top face, and a
+        // box with boxes in front, beside and above is hidden whole.
+        faces.Below[i] = covered && coveredBeside ? 0 : shown;
         if (faces.Below[i])
             faces.Shown.push_back(static_cast<std::int32_t>(i));
     }
     return faces;
 }
 
+CoverDepths CoverDepth(const SceneState& state, const std::vector<LayerBox>& layer,
+                       long double height) {
+    // Pixels of the picture per millimetre along x or y (the view turns both by 45 degrees and
+    // tilts them by 30), and upright; measured along the longer of the two pixel directions.
+    constexpr long double AcrossPerMm = 0.70710678118654752L, UprightPerMm = 0.86602540378443865L;
+    CoverDepths depths;
+    if (!(state.Scale > 0) || !std::isfinite(state.Scale))
+        return depths;
+    // Boxes of `side` mm that span CoverPixels together; deeper than any load is deep enough.
+    const auto boxesSpanning = [&](long double side, long double pixelsPerMm) -> std::int64_t {
+        const long double pixels = side * pixelsPerMm / state.Scale;
+        if (!(pixels > 0))
+            return 1;
+        const long double boxes = std::ceil(CoverPixels / pixels);
+        return boxes < 1 ? 1 : boxes > 1'000'000 ? 1'000'000 : static_cast<std::int64_t>(boxes);
+    };
+    for (const LayerBox& b : layer) {
+        if (b.X2 > b.X1)
+            depths.AlongX = std::max(depths.AlongX, boxesSpanning(b.X2 - b.X1, AcrossPerMm));
+        if (b.Y2 > b.Y1)
+            depths.AlongY = std::max(depths.AlongY, boxesSpanning(b.Y2 - b.Y1, AcrossPerMm));
+    }
+    depths.Upright = boxesSpanning(height, UprightPerMm);
+    return depths;
+}
+
 long double VisibleBundleCount(const LayerFaces& faces, long double layers) {
     if (!(layers >= 1) || faces.Top.empty())
         return 0;
-    return faces.Top.size() + (layers - 1) * faces.Shown.size();
+    const long double topLayers = std::min<long double>(layers, faces.TopLayers);
+    return topLayers * faces.Top.size() + (layers - topLayers) * faces.Shown.size();
 }
 
 void DrawStackedLayers(const SceneState& state, Canvas& canvas, const std::vector<LayerBox>& layer,
@@ -224,7 +265,7 @@ void DrawStackedLayers(const SceneState& state, Canvas& canvas, const std::vecto
     // Every box of the top layer shows its top face.
     if (layer.size() > static_cast<std::size_t>(MaxPictureBundles))
         throw PictureTooLargeError();
-    const LayerFaces faces = VisibleFaces(layer);
+    const LayerFaces faces = VisibleFaces(layer, CoverDepth(state, layer, height));
     if (VisibleBundleCount(faces, layers) > MaxPictureBundles)
         throw PictureTooLargeError();
     DrawVisibleFaces(state, canvas, layer, faces, Passes(layers), height);

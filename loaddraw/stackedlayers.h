@@ -39,15 +39,31 @@ struct LayerBox {
 // face toward x is left out only with the face toward y, and the top only with both, that is
 // when the whole box is hidden. In the top layer a box with boxes in front and beside paints
 // its top alone; below it such a box paints nothing.
-struct LayerFaces {
-    std::vector<std::uint8_t> Top;   // faces painted in the top layer
-    std::vector<std::uint8_t> Below; // faces painted in every other layer
-    std::vector<std::int32_t> Shown; // the boxes with a face to paint below the top layer
+//
+// Where a bundle is narrower than a pixel, the box in front of a face may cover no pixel at all,
+// and the face's corner pixel at the edge of the load shows through. So a face is left out only
+// behind as many boxes standing one after the other against it as span CoverPixels pixels of the
+// picture together, and as many top layers paint as the top layer does (see CoverDepth). A load
+// of 10 mm bundles in the window needs one box; a thumbnail of 8 mm bundles needs four.
+struct CoverDepths {
+    std::int64_t AlongX = 1, AlongY = 1, Upright = 1;
 };
-LayerFaces VisibleFaces(const std::vector<LayerBox>& layer);
+struct LayerFaces {
+    std::vector<std::uint8_t> Top;   // faces painted in the top TopLayers layers
+    std::vector<std::uint8_t> Below; // faces painted in every other layer
+    std::vector<std::int32_t> Shown; // the boxes with a face to paint below the top layers
+    std::int64_t TopLayers = 1;
+};
+LayerFaces VisibleFaces(const std::vector<LayerBox>& layer, const CoverDepths& depths = {});
 
-// Bundles the picture of `layers` such layers paints: the whole top layer and the shown boxes
-// of every layer below. Held as a real, as layer counts can be absurd.
+// The boxes that must stand against a face along each axis before a picture leaves it out: 1
+// where a single box spans CoverPixels pixels, more where bundles are narrower than that.
+inline constexpr long double CoverPixels = 1.0L;
+CoverDepths CoverDepth(const SceneState& state, const std::vector<LayerBox>& layer,
+                       long double height);
+
+// Bundles the picture of `layers` such layers paints: every box of the top TopLayers layers and
+// the shown boxes of every layer below. Held as a real, as layer counts can be absurd.
 long double VisibleBundleCount(const LayerFaces& faces, long double layers);
 
 // Draws `layers` copies of the layer, the bottom one first, layer j (counted from the top)

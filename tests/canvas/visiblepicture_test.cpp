@@ -107,6 +107,13 @@ TEST(VisiblePicture, EqualsEveryPolygonForLargeLoads) {
     ExpectSamePicture({"cubes of 16 mm", 1200, 800, 1850, 16, 16, 16}, Sizes[0]);
 }
 
+TEST(VisiblePicture, EqualsEveryPolygonWhereBundlesAreNarrowerThanAPixel) {
+    // A bundle beside another that spans no pixel: the hidden bundle's corner pixel lies on the
+    // load's outline over the pallet, and only a face the picture would leave out paints it.
+    ExpectSamePicture({"10 mm across on a narrow pallet", 140, 1185, 2162, 10, 41, 36}, Sizes[2]);
+    ExpectSamePicture({"8 mm across in a thumbnail", 1210, 1171, 577, 8, 51, 38}, Sizes[3]);
+}
+
 TEST(VisiblePicture, EqualsEveryPolygonForRandomLoads) {
     std::mt19937 random(20261210);
     const auto between = [&](int low, int high) {

@@ -112,13 +112,13 @@ TEST(VisibleBundles, PicturePaintsASubsequenceOfTheOperationList) {
 }
 
 TEST(VisibleBundles, PictureIsRefusedByTheBundlesItPaints) {
-    // 1 776 000 bundles of 10 mm, about 46 000 of them seen: drawn as a picture, refused as an
-    // operation list.
+    // 1 776 000 bundles of 10 mm, a pixel or so each, of which about 46 000 are painted: drawn
+    // as a picture, refused as an operation list.
     const SceneState state = FittedTo(1200, 800, 1850);
     CountingCanvas picture(false);
     DrawBlockPattern(state, picture, 0, 1200, 800, 1850, 10, 10, 10);
     EXPECT_GT(picture.polygons, 0);
-    EXPECT_LT(picture.polygons, 3 * 50'000);
+    EXPECT_LT(picture.polygons, 3 * 100'000);
     CountingCanvas list(true);
     EXPECT_THROW(DrawBlockPattern(state, list, 0, 1200, 800, 1850, 10, 10, 10),
                  PictureTooLargeError);
@@ -136,17 +136,31 @@ TEST(VisibleBundles, PictureIsRefusedByTheBundlesItPaints) {
 }
 
 TEST(VisibleBundles, TheLargestPictureIsDrawnAndOneMoreLayerIsRefused) {
-    // 100 x 100 bundles of 10 x 10 mm a layer: 10 000 in the top layer and 199 shown in each
-    // layer below, so 2463 layers paint 499 938 bundles and 2464 layers 500 137.
+    // 100 x 100 bundles of 10 x 10 mm a layer, 1 mm high: narrower than a pixel, so the picture
+    // paints the top `upright` layers whole and, below them, every bundle with fewer than
+    // `deep` bundles in front of it or beside it.
     const SceneState state = FittedTo(1000, 1000, 2464);
-    EXPECT_EQ(BlockPatternVisibleCount(100, 1000, 1000, 2463, 10, 10, 1), 499'938);
+    std::vector<LayerBox> layer;
+    for (int a = 0; a < 100; ++a)
+        for (int b = 0; b < 100; ++b)
+            layer.push_back({a * 10, b * 10, a * 10 + 10, b * 10 + 10});
+    const CoverDepths depths = CoverDepth(state, layer, 1);
+    ASSERT_EQ(depths.AlongX, depths.AlongY);
+    ASSERT_GT(depths.Upright, 1);
+    const long long deep = depths.AlongX, upright = depths.Upright;
+    const long long shownBelow = 100 * 100 - (100 - deep) * (100 - deep);
+    const long long layers = upright + (MaxPictureBundles - upright * 100 * 100) / shownBelow;
     CountingCanvas drawn(false);
-    DrawBlockPattern(state, drawn, 100, 1000, 1000, 2463, 10, 10, 1);
-    // The top layer: the inner 99 x 99 their tops, the front row three faces, the last column
-    // two; every layer below the front row and the last column.
-    EXPECT_EQ(drawn.polygons, 99 * 99 + 100 * 3 + 99 * 2 + 2462LL * (100 * 3 + 99 * 2));
+    DrawBlockPattern(state, drawn, 100, 1000, 1000, double(layers), 10, 10, 1);
+    // In the top layers a bundle covered in front and beside shows its top, one covered in
+    // front its top and the face toward x, any other all three; below them the same, less the
+    // hidden ones.
+    const long long tops = (100 - deep) * (100 - deep), sides = (100 - deep) * deep,
+                    fronts = 100 * 100 - tops - sides;
+    const long long perLayer = tops + 2 * sides + 3 * fronts;
+    EXPECT_EQ(drawn.polygons, upright * perLayer + (layers - upright) * (perLayer - tops));
     CountingCanvas over(false);
-    EXPECT_THROW(DrawBlockPattern(state, over, 100, 1000, 1000, 2464, 10, 10, 1),
+    EXPECT_THROW(DrawBlockPattern(state, over, 100, 1000, 1000, double(layers + 1), 10, 10, 1),
                  PictureTooLargeError);
     EXPECT_EQ(over.polygons, 0);
 }
