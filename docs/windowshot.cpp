@@ -2,12 +2,11 @@
 // load calculated, as a user would do it, then the window grabbed into a PNG file.
 #include "app/SDIMAIN.h"
 #include "app/desktop.h"
+#include "app/waitforadvice.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -68,17 +67,11 @@ int main(int argc, char* argv[]) {
     // The layer advice follows from another thread; the guide shows the window once it is there.
     // The advisor's work budget ends the wait long before the minute that only keeps a broken
     // build from hanging.
-    if (form.AdvicePending()) {
-        QEventLoop loop;
-        QObject::connect(&form, &TSDIAppForm::AdviceShown, &loop, &QEventLoop::quit);
-        QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    QApplication::processEvents();
-    if (form.AdvicePending()) {
+    if (!WaitForAdvice(form, 60'000)) {
         std::fprintf(stderr, "stowly-windowshot: the layer advice never arrived\n");
         return 1;
     }
+    QApplication::processEvents();
     if (desktop.failed || !form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG"))
         return 1;
     return 0;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "app/SDIMAIN.h"
+#include "app/waitforadvice.h"
 #include "fakedesktop.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -14,10 +13,7 @@
 // it shows it already. The advisor is bounded by its work budget: the minute allowed here only
 // keeps a broken build from hanging the suite.
 inline ::testing::AssertionResult AdviceShown(TSDIAppForm& form) {
-    if (!form.AdvicePending())
-        return ::testing::AssertionSuccess();
-    QSignalSpy shown(&form, &TSDIAppForm::AdviceShown);
-    if (shown.wait(60'000))
+    if (WaitForAdvice(form, 60'000))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "the advice never arrived";
 }
